@@ -1,0 +1,31 @@
+#include "framework/catalogue.h"
+
+namespace qo {
+namespace {
+
+// Makes a Class and hands it out as its Interface pointer.
+template <class Class, class Interface>
+IDataContainer* Make() {
+  return static_cast<Interface*>(new Class());
+}
+
+}  // namespace
+
+IDataContainer* MakeContainer(tagCONTAINER_DATATYPE code) {
+  switch (code) {
+    default:
+      return nullptr;
+  }
+}
+
+bool FactoryDestroysOutright(tagCONTAINER_DATATYPE code) {
+  switch (code) {
+    case 1: case 2: case 3: case 6: case 7: case 8: case 9: case 10: case 11: case 12:
+    case 13: case 14: case 18: case 21:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace qo

@@ -1,0 +1,185 @@
+// The implementation side of the container contract (see container.h), written once:
+// - qo::ContainerObject: the one polymorphic base with the virtual destructor. It is listed
+//   after a class's interfaces, so the destructor never takes an interface slot; the
+//   factory's ReleaseInstance destroys a container whole through it.
+// - qo::Container<Self, Code, Interfaces...>: GetType, Clone, GetDataInterface, AddRef and
+//   Release for a class that derives from its interfaces in the listed order.
+// - qo::ExtendedContainer<Self, Base, Code, Interfaces...>: the same for a class that adds
+//   interfaces in front of another container class and shares its holder count.
+// - qo::Held<T>: an owning handle to a held container.
+// Public because classes offered for direct construction derive from these templates.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <type_traits>
+#include <utility>
+
+#include "qodata/container.h"
+#include "qodata/export.h"
+
+namespace qo {
+
+class QODATA_API ContainerObject {
+ public:
+  virtual ~ContainerObject();
+
+ protected:
+  ContainerObject() = default;
+  ContainerObject(const ContainerObject&) = default;
+  ContainerObject& operator=(const ContainerObject&) = default;
+};
+
+namespace detail {
+
+// The pointer to the interface among Interfaces whose code is `code`, or null.
+template <class... Interfaces, class Object>
+void* FindInterface(Object* object, tagCONTAINER_DATATYPE code) {
+  void* found = nullptr;
+  (void)((code == InterfaceCode<Interfaces>::value
+              ? (found = static_cast<Interfaces*>(object), true)
+              : false) ||
+         ...);
+  return found;
+}
+
+// The interface among Interfaces whose code is Code: the class's main interface.
+template <tagCONTAINER_DATATYPE Code, class First, class... Rest>
+struct MainInterfaceOf {
+  using type = std::conditional_t<InterfaceCode<First>::value == Code, First,
+                                  typename MainInterfaceOf<Code, Rest...>::type>;
+};
+template <tagCONTAINER_DATATYPE Code, class Last>
+struct MainInterfaceOf<Code, Last> {
+  static_assert(InterfaceCode<Last>::value == Code, "the class code must select one of its interfaces");
+  using type = Last;
+};
+
+// Clone as the contract defines it by default: default construction, then assignment.
+// The copy is freed again if the assignment throws.
+template <class Self, class Main>
+IDataContainer* CloneByAssignment(const Self& source) {
+  auto copy = std::make_unique<Self>();
+  *copy = source;
+  return static_cast<Main*>(copy.release());
+}
+
+}  // namespace detail
+
+template <class Self, tagCONTAINER_DATATYPE Code, class... Interfaces>
+class Container : public Interfaces..., public ContainerObject {
+ public:
+  using MainInterface = typename detail::MainInterfaceOf<Code, Interfaces...>::type;
+
+  tagCONTAINER_DATATYPE GetType() override { return Code; }
+  IDataContainer* Clone() override {
+    return detail::CloneByAssignment<Self, MainInterface>(static_cast<const Self&>(*this));
+  }
+  std::int32_t GetDataInterface(tagCONTAINER_DATATYPE code, void** out) override {
+    if (out == nullptr) return 0;
+    void* found = detail::FindInterface<Interfaces...>(this, code);
+    if (found == nullptr) return 0;
+    *out = found;
+    AddRef();
+    return 1;
+  }
+  std::int32_t AddRef() override {
+    ++holders_;
+    return 1;
+  }
+  std::int32_t Release() override {
+    if (holders_ == 0) return 0;
+    if (--holders_ == 0) delete this;
+    return 1;
+  }
+
+  // The holder count, for diagnostics and tests; not an interface operation.
+  std::uint32_t HolderCount() const noexcept { return holders_; }
+
+ protected:
+  Container() = default;
+  // A copy starts with one holder of its own; assignment copies data, never holders.
+  Container(const Container&) noexcept : ContainerObject() {}
+  Container& operator=(const Container&) noexcept { return *this; }
+  ~Container() override = default;
+
+  // For the classes whose assignment gives the target a single holder.
+  void ResetHolders() noexcept { holders_ = 1; }
+
+ private:
+  std::uint32_t holders_ = 1;
+};
+
+template <class Self, class Base, tagCONTAINER_DATATYPE Code, class... Interfaces>
+class ExtendedContainer : public Interfaces..., public Base {
+ public:
+  using MainInterface = typename detail::MainInterfaceOf<Code, Interfaces...>::type;
+
+  tagCONTAINER_DATATYPE GetType() override { return Code; }
+  IDataContainer* Clone() override {
+    return detail::CloneByAssignment<Self, MainInterface>(static_cast<const Self&>(*this));
+  }
+  // The added interfaces answer first; every other code is the base class's to answer.
+  std::int32_t GetDataInterface(tagCONTAINER_DATATYPE code, void** out) override {
+    if (out == nullptr) return 0;
+    void* found = detail::FindInterface<Interfaces...>(this, code);
+    if (found == nullptr) return Base::GetDataInterface(code, out);
+    *out = found;
+    AddRef();
+    return 1;
+  }
+  std::int32_t AddRef() override { return Base::AddRef(); }
+  std::int32_t Release() override { return Base::Release(); }
+
+ protected:
+  ExtendedContainer() = default;
+  ExtendedContainer(const ExtendedContainer& other) : Base(other) {}
+  ExtendedContainer& operator=(const ExtendedContainer&) = default;
+  ~ExtendedContainer() override = default;
+};
+
+// An owning handle to one reference of a held container: Adopt takes over a reference the
+// caller already owns (a fresh Clone or Copy), Share adds one, and the handle releases its
+// reference when it is reset or destroyed.
+template <class T>
+class Held {
+ public:
+  Held() noexcept = default;
+  Held(std::nullptr_t) noexcept {}
+  static Held Adopt(T* object) noexcept { return Held(object); }
+  static Held Share(T* object) noexcept {
+    if (object != nullptr) object->AddRef();
+    return Held(object);
+  }
+
+  Held(Held&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+  Held& operator=(Held&& other) noexcept {
+    Held(std::move(other)).swap(*this);
+    return *this;
+  }
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
+  ~Held() { reset(); }
+
+  T* get() const noexcept { return object_; }
+  T* operator->() const noexcept { return object_; }
+  explicit operator bool() const noexcept { return object_ != nullptr; }
+
+  // Gives the reference to the caller without releasing it.
+  T* release() noexcept { return std::exchange(object_, nullptr); }
+  void reset() noexcept {
+    if (T* object = std::exchange(object_, nullptr)) object->Release();
+  }
+  void swap(Held& other) noexcept { std::swap(object_, other.object_); }
+
+ private:
+  explicit Held(T* object) noexcept : object_(object) {}
+  T* object_ = nullptr;
+};
+
+// A held clone of any container (null for null): the usual way a container takes another.
+inline Held<IDataContainer> HoldClone(IDataContainer* source) {
+  return Held<IDataContainer>::Adopt(source != nullptr ? source->Clone() : nullptr);
+}
+
+}  // namespace qo

@@ -1,0 +1,20 @@
+// The one export macro of the library and the calling convention of COM-style operations.
+#pragma once
+
+#if defined(_WIN32)
+#  if defined(QODATA_BUILDING)
+#    define QODATA_API __declspec(dllexport)
+#  elif defined(QODATA_STATIC)
+#    define QODATA_API
+#  else
+#    define QODATA_API __declspec(dllimport)
+#  endif
+#  if defined(_M_IX86) || defined(__i386__)
+#    define QODATA_COMCALL __stdcall
+#  else
+#    define QODATA_COMCALL
+#  endif
+#else
+#  define QODATA_API __attribute__((visibility("default")))
+#  define QODATA_COMCALL
+#endif

@@ -1,0 +1,11 @@
+// Umbrella header: every public header of the library.
+#pragma once
+
+#include "qodata/container.h"
+#include "qodata/container_base.h"
+#include "qodata/data_factory.h"
+#include "qodata/export.h"
+#include "qodata/exports.h"
+#include "qodata/platform.h"
+#include "qodata/ptr_list.h"
+#include "qodata/types.h"
