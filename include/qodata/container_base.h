@@ -43,11 +43,18 @@ void* FindInterface(Object* object, tagCONTAINER_DATATYPE code) {
   return found;
 }
 
-// The interface among Interfaces whose code is Code: the class's main interface.
+template <class T>
+struct Identity {
+  using type = T;
+};
+
+// The interface among Interfaces whose code is Code: the class's main interface. The search
+// stops at the first match (the rest of the list is never instantiated), so the main
+// interface may stand anywhere in the list.
 template <tagCONTAINER_DATATYPE Code, class First, class... Rest>
 struct MainInterfaceOf {
-  using type = std::conditional_t<InterfaceCode<First>::value == Code, First,
-                                  typename MainInterfaceOf<Code, Rest...>::type>;
+  using type = typename std::conditional_t<InterfaceCode<First>::value == Code, Identity<First>,
+                                           MainInterfaceOf<Code, Rest...>>::type;
 };
 template <tagCONTAINER_DATATYPE Code, class Last>
 struct MainInterfaceOf<Code, Last> {
