@@ -9,3 +9,4 @@
 #include "qodata/platform.h"
 #include "qodata/ptr_list.h"
 #include "qodata/types.h"
+#include "qodata/user_profile.h"

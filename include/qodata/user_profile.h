@@ -1,0 +1,318 @@
+// The user profile: the container of one account's profile (type code 1), answering on three
+// interfaces with one holder count. It is a passive record: setters store copies and getters
+// return copies, except where an operation says otherwise:
+// - setQuilloID stores the identifier in its normal form (lower case, transport suffix cut off)
+//   and derives the unified-account flag from it;
+// - the list getters and GetCustomStatus lend the profile's own list or table: the reference
+//   stays valid, and changes through it change the profile, for as long as the profile lives;
+// - SetProfileRqst keeps a copy of the request and can apply its known keys to the fields; a
+//   malformed "birthday" value throws qo::StatusError (E_FAIL for a field out of range,
+//   E_INVALIDARG when the date cannot be converted to a calendar time);
+// - AddStatus keeps a copy of the record, at most four, evicting the lowest-numbered one.
+#pragma once
+
+#include <cstdint>
+
+#include "qodata/container.h"
+#include "qodata/container_base.h"
+#include "qodata/export.h"
+#include "qodata/types.h"
+
+// Identity, contact data, presence, options, images and wallet (type code 1).
+class IUserProfile : public IDataContainer {
+ public:
+  virtual void setQuilloID(qo::String quilloId) = 0;
+  virtual void setPassword(qo::String password) = 0;
+  virtual void setOldPassword(qo::String oldPassword) = 0;
+  virtual void setName(qo::String firstName, qo::String lastName) = 0;
+  virtual void setEmail(qo::String email) = 0;
+  virtual void setAddressInfo(qo::String street, qo::String city, qo::String state,
+                              qo::String country) = 0;
+  virtual void setContactInfo(qo::String telephone, qo::String fax) = 0;
+  virtual void setProfile(qo::String profile) = 0;
+  virtual void setProvider(qo::String provider) = 0;
+  virtual void setAge(std::int32_t age) = 0;
+  virtual void setGender(tagGENDER gender) = 0;
+  virtual void enableMessageStore(bool enable) = 0;
+  virtual void enableSMSForwarding(bool enable) = 0;
+  virtual void enableEmailForwarding(bool enable) = 0;
+  virtual void setSearchable(std::int32_t searchable) = 0;
+  virtual void setTheme(qo::String theme) = 0;
+  virtual void setIdleTime(std::int32_t idleTime) = 0;
+  virtual qo::String getQuilloID() = 0;
+  virtual qo::String getPassword() = 0;
+  virtual qo::String getOldPassword() = 0;
+  virtual qo::String getLastName() = 0;
+  virtual qo::String getFirstName() = 0;
+  virtual qo::String getEmail() = 0;
+  virtual qo::String getStreetAddress() = 0;
+  virtual qo::String getCityAddress() = 0;
+  virtual qo::String getStateAddress() = 0;
+  virtual qo::String getCountryAddress() = 0;
+  virtual qo::String getFax() = 0;
+  virtual qo::String getTelephone() = 0;
+  virtual qo::String getProfile() = 0;
+  virtual qo::String getProvider() = 0;
+  virtual qo::String getTheme() = 0;
+  virtual std::int32_t getIdleTime() = 0;
+  virtual tagMOOD getMood() = 0;
+  virtual tagGENDER getGender() = 0;
+  virtual tagSTATUS getStatus() = 0;
+  virtual std::int32_t getAge() = 0;
+  virtual bool isMessageStoreEnabled() = 0;
+  virtual bool isSMSForwardingEnabled() = 0;
+  virtual bool isSeachable() = 0;
+  virtual bool isEmailForwarding() = 0;
+  virtual void setMood(tagMOOD mood) = 0;
+  virtual void setStatus(tagSTATUS status) = 0;
+  virtual bool isUnifiedAccount() = 0;
+  virtual void setProfileImage(qo::String profileImage) = 0;
+  virtual void setStatusMessage(qo::String statusMessage) = 0;
+  virtual void setAvatarFileKey(qo::String avatarFileKey) = 0;
+  virtual qo::String getProfileImage() = 0;
+  virtual qo::String getStatusMessage() = 0;
+  virtual qo::String getAvatarFileKey() = 0;
+  virtual void SetBigImage(qo::String bigImage) = 0;
+  virtual void SetSmallImage(qo::String smallImage) = 0;
+  virtual qo::String GetBigImage() = 0;
+  virtual qo::String GetSmallImage() = 0;
+  virtual void SetWalletId(qo::String walletId) = 0;
+  virtual void SetWalletPassword(qo::String walletPassword) = 0;
+  virtual void SetWalletBalance(double balance) = 0;
+  virtual void SetWalletCurrency(qo::String currency) = 0;
+  virtual qo::String GetWalletId() = 0;
+  virtual qo::String GetWalletPassword() = 0;
+  virtual double GetWalletBalance() = 0;
+  virtual qo::String GetWalletCurrency() = 0;
+
+ protected:
+  ~IUserProfile() = default;
+};
+
+// Avatar URL, birthdate, the three lists, e-mail options, settings bits, the profile request
+// and the saved custom statuses (type code 26).
+class IUserProfile_01 : public IDataContainer {
+ public:
+  virtual void setAvatarUrl(qo::String avatarUrl) = 0;
+  virtual qo::String getAvatarUrl() = 0;
+  virtual qo::Time getBirthdate() = 0;
+  virtual void setBirthdate(qo::Time birthdate) = 0;
+  // The profile's own list, lent for the profile's life.
+  virtual qo::StringList& getAddressList() = 0;
+  // Replaces the list's contents with copies of the given entries; keeps no reference.
+  virtual void setAddressList(const qo::StringList& addresses) = 0;
+  virtual qo::StringList& getTelephoneList() = 0;
+  virtual void setTelephoneList(const qo::StringList& telephones) = 0;
+  virtual qo::StringList& getEmailList() = 0;
+  virtual void setEmailList(const qo::StringList& emails) = 0;
+  virtual void setEmailVerified(std::int32_t verified) = 0;
+  virtual std::int32_t isEmailVerified() = 0;
+  virtual std::uint32_t getSettings() = 0;
+  virtual void setSettings(std::uint32_t settings) = 0;
+  // Keeps a copy of a non-empty request (an empty one changes nothing) and, when apply is
+  // non-zero, applies its known keys. Throws qo::StatusError for a malformed "birthday".
+  virtual void SetProfileRqst(qo::StringMap& request, std::int32_t apply) = 0;
+  // Stores every kept entry into out, overwriting equal keys; out is not emptied first.
+  virtual void GetProfileRqst(qo::StringMap& out) = 0;
+  virtual qo::String GetGlobalID() = 0;
+  virtual void setEmailUpdates(bool emailUpdates) = 0;
+  virtual bool isEmailUpdates() = 0;
+  virtual std::int32_t isSearchable() = 0;
+  // Keeps a copy of the record under the low 16 bits of its number (at most four records).
+  virtual void AddStatus(const eSAVED_STATUS& status) = 0;
+  // The profile's own table, lent for the profile's life.
+  virtual qo::SavedStatusTable& GetCustomStatus() = 0;
+  virtual void SetLastStatus(tagSTATUS status) = 0;
+  virtual tagSTATUS GetLastStatus() = 0;
+  virtual void setJsonUserSettings(std::uint32_t settings) = 0;
+  virtual std::uint32_t getJsonUserSettings() = 0;
+
+ protected:
+  ~IUserProfile_01() = default;
+};
+
+// The wallet user key (type code 31).
+class IUserProfile_02 : public IDataContainer {
+ public:
+  virtual void setWalletUserKey(qo::String walletUserKey) = 0;
+  virtual qo::String getWalletUserKey() = 0;
+
+ protected:
+  ~IUserProfile_02() = default;
+};
+
+QODATA_INTERFACE_CODE(IUserProfile, CONTAINER_USER_PROFILE);
+QODATA_INTERFACE_CODE(IUserProfile_01, CONTAINER_USER_PROFILE_01);
+QODATA_INTERFACE_CODE(IUserProfile_02, CONTAINER_USER_PROFILE_02);
+
+// The user profile, offered for direct construction (lists of profiles hold it by value).
+// A copy or an assignment target has one holder; assignment appends the source's three lists
+// to the target's (only the profile request is emptied first).
+class QODATA_API CUserProfile
+    : public qo::Container<CUserProfile, CONTAINER_USER_PROFILE, IUserProfile, IUserProfile_01,
+                           IUserProfile_02> {
+ public:
+  CUserProfile();
+  CUserProfile(const CUserProfile& other);
+  CUserProfile& operator=(const CUserProfile& other);
+  // The same as assignment; returns the target.
+  CUserProfile& operator&(const CUserProfile& other);
+  ~CUserProfile() override;
+
+  // The profile text, as getProfile returns it.
+  qo::String toString() const;
+
+  // IUserProfile
+  void setQuilloID(qo::String quilloId) override;
+  void setPassword(qo::String password) override;
+  void setOldPassword(qo::String oldPassword) override;
+  void setName(qo::String firstName, qo::String lastName) override;
+  void setEmail(qo::String email) override;
+  void setAddressInfo(qo::String street, qo::String city, qo::String state,
+                      qo::String country) override;
+  void setContactInfo(qo::String telephone, qo::String fax) override;
+  void setProfile(qo::String profile) override;
+  void setProvider(qo::String provider) override;
+  void setAge(std::int32_t age) override;
+  void setGender(tagGENDER gender) override;
+  void enableMessageStore(bool enable) override;
+  void enableSMSForwarding(bool enable) override;
+  void enableEmailForwarding(bool enable) override;
+  void setSearchable(std::int32_t searchable) override;
+  void setTheme(qo::String theme) override;
+  void setIdleTime(std::int32_t idleTime) override;
+  qo::String getQuilloID() override;
+  qo::String getPassword() override;
+  qo::String getOldPassword() override;
+  qo::String getLastName() override;
+  qo::String getFirstName() override;
+  qo::String getEmail() override;
+  qo::String getStreetAddress() override;
+  qo::String getCityAddress() override;
+  qo::String getStateAddress() override;
+  qo::String getCountryAddress() override;
+  qo::String getFax() override;
+  qo::String getTelephone() override;
+  qo::String getProfile() override;
+  qo::String getProvider() override;
+  qo::String getTheme() override;
+  std::int32_t getIdleTime() override;
+  tagMOOD getMood() override;
+  tagGENDER getGender() override;
+  tagSTATUS getStatus() override;
+  std::int32_t getAge() override;
+  bool isMessageStoreEnabled() override;
+  bool isSMSForwardingEnabled() override;
+  bool isSeachable() override;
+  bool isEmailForwarding() override;
+  void setMood(tagMOOD mood) override;
+  void setStatus(tagSTATUS status) override;
+  bool isUnifiedAccount() override;
+  void setProfileImage(qo::String profileImage) override;
+  void setStatusMessage(qo::String statusMessage) override;
+  void setAvatarFileKey(qo::String avatarFileKey) override;
+  qo::String getProfileImage() override;
+  qo::String getStatusMessage() override;
+  qo::String getAvatarFileKey() override;
+  void SetBigImage(qo::String bigImage) override;
+  void SetSmallImage(qo::String smallImage) override;
+  qo::String GetBigImage() override;
+  qo::String GetSmallImage() override;
+  void SetWalletId(qo::String walletId) override;
+  void SetWalletPassword(qo::String walletPassword) override;
+  void SetWalletBalance(double balance) override;
+  void SetWalletCurrency(qo::String currency) override;
+  qo::String GetWalletId() override;
+  qo::String GetWalletPassword() override;
+  double GetWalletBalance() override;
+  qo::String GetWalletCurrency() override;
+
+  // IUserProfile_01
+  void setAvatarUrl(qo::String avatarUrl) override;
+  qo::String getAvatarUrl() override;
+  qo::Time getBirthdate() override;
+  void setBirthdate(qo::Time birthdate) override;
+  qo::StringList& getAddressList() override;
+  void setAddressList(const qo::StringList& addresses) override;
+  qo::StringList& getTelephoneList() override;
+  void setTelephoneList(const qo::StringList& telephones) override;
+  qo::StringList& getEmailList() override;
+  void setEmailList(const qo::StringList& emails) override;
+  void setEmailVerified(std::int32_t verified) override;
+  std::int32_t isEmailVerified() override;
+  std::uint32_t getSettings() override;
+  void setSettings(std::uint32_t settings) override;
+  void SetProfileRqst(qo::StringMap& request, std::int32_t apply) override;
+  void GetProfileRqst(qo::StringMap& out) override;
+  qo::String GetGlobalID() override;
+  void setEmailUpdates(bool emailUpdates) override;
+  bool isEmailUpdates() override;
+  std::int32_t isSearchable() override;
+  void AddStatus(const eSAVED_STATUS& status) override;
+  qo::SavedStatusTable& GetCustomStatus() override;
+  void SetLastStatus(tagSTATUS status) override;
+  tagSTATUS GetLastStatus() override;
+  void setJsonUserSettings(std::uint32_t settings) override;
+  std::uint32_t getJsonUserSettings() override;
+
+  // IUserProfile_02
+  void setWalletUserKey(qo::String walletUserKey) override;
+  qo::String getWalletUserKey() override;
+
+ protected:
+  // The fields, in the order of the profile's data model. Protected so that the buddy
+  // profile, built on this class, can copy the subset its own assignment takes.
+  qo::String quilloId_;        // normal form, written only by setQuilloID
+  qo::String password_;
+  qo::String oldPassword_;
+  qo::String lastName_;
+  qo::String firstName_;
+  qo::String email_;
+  qo::String streetAddress_;
+  qo::String city_;
+  qo::String state_;
+  qo::String country_;
+  qo::String telephone_;
+  qo::String fax_;
+  qo::String profile_;         // filled only by assignment
+  qo::String provider_;
+  qo::String profileImage_;
+  qo::String statusMessage_;
+  qo::String avatarFileKey_;
+  qo::String bigImage_;
+  qo::String smallImage_;
+  qo::String globalId_;        // written only by the request key "GLOBAL_ID"
+  qo::Time birthdate_ = 0;
+  qo::String avatarUrl_;
+  qo::String walletUserKey_;
+  qo::StringList addressList_;
+  qo::StringList telephoneList_;
+  qo::StringList emailList_;
+  std::int32_t age_ = 0;
+  tagGENDER gender_ = static_cast<tagGENDER>(2);
+  tagMOOD mood_ = static_cast<tagMOOD>(0);
+  tagSTATUS status_ = static_cast<tagSTATUS>(-1);
+  bool messageStoreEnabled_ = false;
+  bool smsForwardingEnabled_ = false;
+  bool searchable_ = false;
+  bool emailUpdates_ = false;
+  bool emailForwarding_ = false;
+  bool unifiedAccount_ = false;  // written only by setQuilloID
+  std::int32_t idleTime_ = 0;    // our choice of starting value: not idle
+  qo::String theme_;
+  std::int32_t emailVerified_ = 0;
+  std::uint32_t settings_ = 0;
+  qo::StringMap profileRequest_;
+  qo::SavedStatusTable savedStatuses_;
+  tagSTATUS lastStatus_ = static_cast<tagSTATUS>(0);  // our choice of starting value
+  std::uint32_t jsonUserSettings_ = 0;
+  qo::String walletId_;
+  qo::String walletPassword_;
+  double walletBalance_ = 0.0;   // our choice of starting value: an empty wallet
+  qo::String walletCurrency_;
+
+ private:
+  // The normal form of an identifier: lower case, cut at the first transport suffix in the
+  // suffixes' fixed order. Reads no field.
+  static qo::String TransformQuilloId(qo::String quilloId);
+};
