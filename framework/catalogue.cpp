@@ -1,5 +1,7 @@
 #include "framework/catalogue.h"
 
+#include "qodata/user_profile.h"
+
 namespace qo {
 namespace {
 
@@ -13,6 +15,8 @@ IDataContainer* Make() {
 
 IDataContainer* MakeContainer(tagCONTAINER_DATATYPE code) {
   switch (code) {
+    case CONTAINER_USER_PROFILE:
+      return Make<CUserProfile, IUserProfile>();
     default:
       return nullptr;
   }

@@ -262,7 +262,7 @@ class QODATA_API CUserProfile
  protected:
   // The fields, in the order of the profile's data model. Protected so that the buddy
   // profile, built on this class, can copy the subset its own assignment takes.
-  qo::String quilloId_;        // normal form, written only by setQuilloID
+  qo::String quilloId_;  // normal form, written only by setQuilloID
   qo::String password_;
   qo::String oldPassword_;
   qo::String lastName_;
@@ -274,14 +274,14 @@ class QODATA_API CUserProfile
   qo::String country_;
   qo::String telephone_;
   qo::String fax_;
-  qo::String profile_;         // filled only by assignment
+  qo::String profile_;  // filled only by assignment
   qo::String provider_;
   qo::String profileImage_;
   qo::String statusMessage_;
   qo::String avatarFileKey_;
   qo::String bigImage_;
   qo::String smallImage_;
-  qo::String globalId_;        // written only by the request key "GLOBAL_ID"
+  qo::String globalId_;  // written only by the request key "GLOBAL_ID"
   qo::Time birthdate_ = 0;
   qo::String avatarUrl_;
   qo::String walletUserKey_;
@@ -308,7 +308,7 @@ class QODATA_API CUserProfile
   std::uint32_t jsonUserSettings_ = 0;
   qo::String walletId_;
   qo::String walletPassword_;
-  double walletBalance_ = 0.0;   // our choice of starting value: an empty wallet
+  double walletBalance_ = 0.0;  // our choice of starting value: an empty wallet
   qo::String walletCurrency_;
 
  private:
