@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build, test and benchmark qodata.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev binutils llvm clang)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev binutils llvm clang)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

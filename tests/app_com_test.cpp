@@ -1,0 +1,97 @@
+// The application-communication object: identifiers, holders, version, and the containers it
+// makes and gives back.
+#include <gtest/gtest.h>
+
+#include "framework/app_com.h"
+#include "probe_containers.h"
+#include "qodata/exports.h"
+
+namespace {
+
+struct AppCom : ::testing::Test {
+  void SetUp() override { ASSERT_EQ(CreateAppComInstance(reinterpret_cast<void**>(&app)), S_OK); }
+  void TearDown() override { EXPECT_EQ(DestroyAppComInstance(&app), S_OK); }
+  IApplicationCom* app = nullptr;
+  IDataFactory2* factory() { return static_cast<IDataFactory2*>(app); }
+};
+
+TEST_F(AppCom, QueryInterfaceAcceptsExactlyItsThreeIdentifiers) {
+  for (const IID* iid : {&IID_IUnknown, &IID_IApplicationCom, &IID_IDataFactory2}) {
+    void* out = nullptr;
+    EXPECT_EQ(app->QueryInterface(*iid, &out), S_OK);
+    EXPECT_EQ(out, static_cast<void*>(app)) << "each identifier gives the same object";
+    EXPECT_EQ(app->Release(), 1u) << "the query added one holder";
+  }
+  IID almost = IID_IDataFactory2;
+  almost.Data4[7] ^= 1;  // every byte counts
+  void* out = &almost;
+  EXPECT_EQ(app->QueryInterface(almost, &out), E_NOINTERFACE);
+  EXPECT_EQ(out, static_cast<void*>(&almost)) << "nothing written for an unknown identifier";
+}
+
+TEST_F(AppCom, HolderCountAndVersion) {
+  // The object was handed out with the caller's holder only (see CreateAppComInstance).
+  EXPECT_EQ(app->AddRef(), 2u);
+  EXPECT_EQ(app->Release(), 1u);
+  std::uint32_t version = 0;
+  EXPECT_EQ(app->GetVersion(&version), S_OK);
+  EXPECT_EQ(version, 0x01000001u);
+}
+
+TEST_F(AppCom, CreateContainerMakesEveryCodeBut26And31) {
+  EXPECT_EQ(factory()->CreateContainer(CONTAINER_WEB_REQUEST, nullptr), 0);
+  for (int code = -1; code <= 40; ++code) {
+    SCOPED_TRACE(code);
+    const auto typed = static_cast<tagCONTAINER_DATATYPE>(code);
+    IDataContainer* made = reinterpret_cast<IDataContainer*>(app);
+    if (code < 1 || code > 34 || code == 26 || code == 31) {
+      EXPECT_EQ(factory()->CreateContainer(typed, &made), 0);
+      EXPECT_EQ(made, nullptr);
+      continue;
+    }
+    ASSERT_EQ(factory()->CreateContainer(typed, &made), 1);
+    void* selected = nullptr;
+    ASSERT_EQ(made->GetDataInterface(typed, &selected), 1);
+    EXPECT_EQ(selected, made) << "the pointer written is the interface the code selects";
+    made->Release();
+    made->Release();
+  }
+}
+
+TEST_F(AppCom, ReleaseContainerGivesBackOneHolderWithoutClearing) {
+  g_probesDestroyed = 0;
+  auto* probe = new Probe();
+  probe->AddRef();
+  IDataContainer* pointer = static_cast<IProbeMain*>(probe);
+  EXPECT_EQ(factory()->ReleaseContainer(static_cast<tagCONTAINER_DATATYPE>(0), &pointer), 1)
+      << "the code is not examined";
+  EXPECT_EQ(pointer, static_cast<IProbeMain*>(probe));
+  EXPECT_EQ(probe->HolderCount(), 1u);
+  EXPECT_EQ(factory()->ReleaseContainer(CONTAINER_USER_PROFILE, &pointer), 1);
+  EXPECT_EQ(g_probesDestroyed, 1);
+  IDataContainer* none = nullptr;
+  EXPECT_EQ(factory()->ReleaseContainer(CONTAINER_USER_PROFILE, &none), 0);
+  EXPECT_EQ(factory()->ReleaseContainer(CONTAINER_USER_PROFILE, nullptr), 0);
+}
+
+TEST(AppComLifetime, DestroyOnNullFailsAndOneCreateDestroyPairFreesTheObject) {
+  IApplicationCom* none = nullptr;
+  EXPECT_EQ(DestroyAppComInstance(&none), E_FAIL);
+  // LeakSanitizer checks that this pair leaves nothing allocated.
+  IApplicationCom* app = nullptr;
+  ASSERT_EQ(CreateAppComInstance(reinterpret_cast<void**>(&app)), S_OK);
+  EXPECT_EQ(DestroyAppComInstance(&app), S_OK);
+  EXPECT_NE(app, nullptr) << "the caller's pointer is not cleared";
+}
+
+TEST(AppComLifetime, ContainersOutliveTheObject) {
+  IApplicationCom* app = nullptr;
+  ASSERT_EQ(CreateAppComInstance(reinterpret_cast<void**>(&app)), S_OK);
+  IDataContainer* profile = nullptr;
+  ASSERT_EQ(static_cast<IDataFactory2*>(app)->CreateContainer(CONTAINER_USER_PROFILE, &profile), 1);
+  ASSERT_EQ(DestroyAppComInstance(&app), S_OK);
+  EXPECT_EQ(profile->GetType(), CONTAINER_USER_PROFILE);
+  profile->Release();
+}
+
+}  // namespace

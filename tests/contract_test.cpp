@@ -1,0 +1,122 @@
+// The container contract as the templates implement it: codes, holders, interface queries,
+// clones and the owning handle.
+#include <gtest/gtest.h>
+
+#include "probe_containers.h"
+
+namespace {
+
+TEST(ContainerContract, HoldersStartAtOneAndTheLastReleaseDestroys) {
+  g_probesDestroyed = 0;
+  auto* probe = new Probe();
+  EXPECT_EQ(probe->HolderCount(), 1u);
+  EXPECT_EQ(probe->AddRef(), 1);
+  EXPECT_EQ(probe->AddRef(), 1);
+  EXPECT_EQ(probe->HolderCount(), 3u);
+  EXPECT_EQ(probe->Release(), 1);
+  EXPECT_EQ(probe->Release(), 1);
+  EXPECT_EQ(g_probesDestroyed, 0);
+  EXPECT_EQ(probe->Release(), 1);
+  EXPECT_EQ(g_probesDestroyed, 1);
+}
+
+TEST(ContainerContract, GetDataInterfaceAnswersTheClassCodesOnOneCount) {
+  auto* probe = new Probe();
+  IProbeMain* main = probe;
+  EXPECT_EQ(main->GetType(), CONTAINER_USER_PROFILE);
+
+  void* out = nullptr;
+  ASSERT_EQ(main->GetDataInterface(CONTAINER_USER_PROFILE_01, &out), 1);
+  EXPECT_EQ(out, static_cast<IProbeSecond*>(probe));
+  EXPECT_EQ(probe->HolderCount(), 2u);
+  auto* second = static_cast<IProbeSecond*>(out);
+  EXPECT_EQ(second->GetType(), CONTAINER_USER_PROFILE) << "every interface answers the class code";
+
+  void* untouched = &out;
+  EXPECT_EQ(second->GetDataInterface(CONTAINER_BUDDY_PROFILE, &untouched), 0);
+  EXPECT_EQ(untouched, &out) << "a refused query leaves the out pointer alone";
+  EXPECT_EQ(second->GetDataInterface(CONTAINER_USER_PROFILE, nullptr), 0);
+  EXPECT_EQ(probe->HolderCount(), 2u) << "refused queries add no holder";
+
+  EXPECT_EQ(second->Release(), 1);
+  EXPECT_EQ(main->Release(), 1);
+}
+
+TEST(ContainerContract, CloneIsIndependentWithOneHolderAndAssignmentKeepsHolders) {
+  auto* source = new Probe();
+  source->value = 7;
+  source->AddRef();
+  source->AddRef();
+
+  IDataContainer* copy = static_cast<IProbeMain*>(source)->Clone();
+  auto* clone = dynamic_cast<Probe*>(static_cast<IProbeMain*>(copy));
+  ASSERT_NE(clone, nullptr) << "Clone hands out the main interface";
+  EXPECT_EQ(clone->value, 7);
+  EXPECT_EQ(clone->HolderCount(), 1u);
+  clone->value = 9;
+  EXPECT_EQ(source->value, 7);
+
+  *source = *clone;
+  EXPECT_EQ(source->value, 9);
+  EXPECT_EQ(source->HolderCount(), 3u) << "assignment copies data, never holders";
+
+  Probe constructed(*source);
+  EXPECT_EQ(constructed.HolderCount(), 1u) << "a copy construction starts with one holder";
+
+  copy->Release();
+  for (int i = 0; i < 3; ++i) source->Release();
+}
+
+TEST(ContainerContract, ExtendedClassAnswersItsCodesFirstAndSharesTheBaseCount) {
+  g_probesDestroyed = 0;
+  auto* probe = new ExtendedProbe();
+  IProbeAddedMain* main = probe;
+  EXPECT_EQ(main->GetType(), CONTAINER_BUDDY_PROFILE);
+
+  void* base = nullptr;
+  ASSERT_EQ(main->GetDataInterface(CONTAINER_USER_PROFILE, &base), 1);
+  auto* baseMain = static_cast<IProbeMain*>(base);
+  EXPECT_EQ(baseMain->GetType(), CONTAINER_BUDDY_PROFILE) << "the base part answers the class code";
+  void* added = nullptr;
+  ASSERT_EQ(baseMain->GetDataInterface(CONTAINER_BUDDY_PROFILE_01, &added), 1)
+      << "the added interfaces are reachable from the base part's interfaces";
+  EXPECT_EQ(added, static_cast<IProbeAdded*>(probe));
+  EXPECT_EQ(probe->HolderCount(), 3u);
+
+  IDataContainer* copy = baseMain->Clone();
+  EXPECT_EQ(copy->GetType(), CONTAINER_BUDDY_PROFILE) << "a clone through any interface is whole";
+  EXPECT_NE(dynamic_cast<ExtendedProbe*>(static_cast<IProbeAddedMain*>(copy)), nullptr)
+      << "Clone hands out the main interface of the extended class";
+  copy->Release();
+  EXPECT_EQ(g_probesDestroyed, 1);
+
+  static_cast<IProbeAdded*>(added)->Release();
+  baseMain->Release();
+  EXPECT_EQ(g_probesDestroyed, 1);
+  main->Release();
+  EXPECT_EQ(g_probesDestroyed, 2) << "the last release through any interface destroys it whole";
+}
+
+TEST(HeldHandle, AdoptShareMoveAndReset) {
+  g_probesDestroyed = 0;
+  auto* probe = new Probe();
+  {
+    auto shared = qo::Held<IProbeMain>::Share(probe);
+    EXPECT_EQ(probe->HolderCount(), 2u);
+    auto adopted = qo::Held<IProbeMain>::Adopt(probe);
+    EXPECT_EQ(probe->HolderCount(), 2u) << "adopting takes over a reference without adding one";
+    qo::Held<IProbeMain> moved(std::move(adopted));
+    EXPECT_FALSE(adopted);
+    EXPECT_EQ(moved.get(), probe);
+    moved = std::move(shared);  // releases the adopted reference
+    EXPECT_EQ(probe->HolderCount(), 1u);
+    EXPECT_EQ(g_probesDestroyed, 0);
+  }
+  EXPECT_EQ(g_probesDestroyed, 1);
+
+  qo::Held<IDataContainer> none = qo::HoldClone(nullptr);
+  EXPECT_FALSE(none);
+  none.reset();  // resetting an empty handle is harmless
+}
+
+}  // namespace

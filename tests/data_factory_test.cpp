@@ -1,0 +1,111 @@
+// The data factory and its two exported functions: which codes it makes, as which interface,
+// and which it destroys outright.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "probe_containers.h"
+#include "qodata/data_factory.h"
+
+namespace {
+
+const std::set<int> kFactoryCodes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                     13, 14, 15, 16, 17, 18, 19, 21, 27, 32};
+const std::set<int> kDestroyedOutright = {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 21};
+
+// The code GetType answers for a container made for `code`.
+tagCONTAINER_DATATYPE ClassCodeOf(int code) {
+  switch (code) {
+    case 26: case 31: return CONTAINER_USER_PROFILE;
+    case 27: case 32: return CONTAINER_MESSAGE;
+    case 28: return CONTAINER_BUDDY_PROFILE;
+    case 29: return CONTAINER_PLUGIN_UI_ELEMENT;
+    default: return static_cast<tagCONTAINER_DATATYPE>(code);
+  }
+}
+
+TEST(DataFactory, ExportedFunctionsGiveIndependentFactoriesAndRefuseNull) {
+  EXPECT_EQ(CreateDataFactoryInstance(nullptr), E_FAIL);
+  IDataFactory* first = nullptr;
+  IDataFactory* second = nullptr;
+  ASSERT_EQ(CreateDataFactoryInstance(&first), S_OK);
+  ASSERT_EQ(CreateDataFactoryInstance(&second), S_OK);
+  EXPECT_NE(first, second);
+
+  IDataContainer* survivor = nullptr;
+  ASSERT_EQ(first->CreateInstance(CONTAINER_USER_PROFILE, &survivor), 1);
+
+  EXPECT_EQ(FreeDataFactoryInstance(nullptr), E_FAIL);
+  IDataFactory* none = nullptr;
+  EXPECT_EQ(FreeDataFactoryInstance(&none), E_FAIL);
+  EXPECT_EQ(FreeDataFactoryInstance(&first), S_OK);
+  EXPECT_EQ(first, nullptr);
+  EXPECT_EQ(FreeDataFactoryInstance(&second), S_OK);
+
+  EXPECT_EQ(survivor->GetType(), CONTAINER_USER_PROFILE) << "containers outlive their factory";
+  survivor->Release();
+}
+
+TEST(DataFactory, CreateInstanceMakesExactlyItsCodesAsTheSelectedInterface) {
+  CDataFactory factory;
+  EXPECT_EQ(factory.CreateInstance(CONTAINER_MESSAGE, nullptr), 0);
+  for (int code = -1; code <= 40; ++code) {
+    SCOPED_TRACE(code);
+    auto sentinel = reinterpret_cast<IDataContainer*>(&factory);
+    IDataContainer* made = sentinel;
+    const auto typed = static_cast<tagCONTAINER_DATATYPE>(code);
+    if (kFactoryCodes.count(code) == 0) {
+      EXPECT_EQ(factory.CreateInstance(typed, &made), 0);
+      EXPECT_EQ(made, nullptr) << "codes it does not make write null";
+      continue;
+    }
+    ASSERT_EQ(factory.CreateInstance(typed, &made), 1);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetType(), ClassCodeOf(code));
+    void* selected = nullptr;
+    ASSERT_EQ(made->GetDataInterface(typed, &selected), 1);
+    EXPECT_EQ(selected, made) << "the pointer written is the interface the code selects";
+    made->Release();
+    EXPECT_EQ(made->Release(), 1);
+  }
+}
+
+TEST(DataFactory, ReleaseInstanceDestroysOutrightOnlyItsCodes) {
+  CDataFactory factory;
+  EXPECT_EQ(factory.ReleaseInstance(CONTAINER_USER_PROFILE, nullptr), 0);
+  IDataContainer* none = nullptr;
+  EXPECT_EQ(factory.ReleaseInstance(CONTAINER_USER_PROFILE, &none), 1);
+  EXPECT_EQ(factory.ReleaseInstance(CONTAINER_CREDIT, &none), 0);
+
+  for (int code = -1; code <= 40; ++code) {
+    SCOPED_TRACE(code);
+    g_probesDestroyed = 0;
+    auto* probe = new Probe();
+    probe->AddRef();  // further holders do not save it from an outright destruction
+    IDataContainer* pointer = static_cast<IProbeSecond*>(probe);  // any of its interfaces
+    const bool destroys = kDestroyedOutright.count(code) != 0;
+    EXPECT_EQ(factory.ReleaseInstance(static_cast<tagCONTAINER_DATATYPE>(code), &pointer),
+              destroys ? 1 : 0);
+    EXPECT_EQ(pointer, nullptr);
+    EXPECT_EQ(g_probesDestroyed, destroys ? 1 : 0);
+    if (!destroys) {
+      EXPECT_EQ(probe->HolderCount(), 2u) << "a refused container keeps its holders";
+      probe->Release();
+      probe->Release();
+    }
+  }
+}
+
+TEST(DataFactory, CopyCopiesNothing) {
+  CDataFactory factory;
+  IDataContainer* source = nullptr;
+  IDataContainer* target = nullptr;
+  ASSERT_EQ(factory.CreateInstance(CONTAINER_USER_PROFILE, &source), 1);
+  EXPECT_EQ(factory.Copy(CONTAINER_USER_PROFILE, &source, &target), 0);
+  EXPECT_EQ(target, nullptr);
+  EXPECT_EQ(factory.Copy(CONTAINER_USER_PROFILE, nullptr, nullptr), 0);
+  EXPECT_EQ(factory.Copy(static_cast<tagCONTAINER_DATATYPE>(99), &source, nullptr), 0);
+  source->Release();
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+// Small containers built on the contract templates, used to test the templates and the
+// factories' destroy rules without depending on any real data class. Each probe counts its
+// destructions so a test can see exactly when an object dies.
+#pragma once
+
+#include "qodata/container_base.h"
+
+class IProbeMain : public IDataContainer {
+ public:
+  virtual int Value() = 0;
+
+ protected:
+  ~IProbeMain() = default;
+};
+class IProbeSecond : public IDataContainer {
+ protected:
+  ~IProbeSecond() = default;
+};
+class IProbeAdded : public IDataContainer {
+ protected:
+  ~IProbeAdded() = default;
+};
+class IProbeAddedMain : public IDataContainer {
+ protected:
+  ~IProbeAddedMain() = default;
+};
+QODATA_INTERFACE_CODE(IProbeMain, CONTAINER_USER_PROFILE);
+QODATA_INTERFACE_CODE(IProbeSecond, CONTAINER_USER_PROFILE_01);
+QODATA_INTERFACE_CODE(IProbeAdded, CONTAINER_BUDDY_PROFILE_01);
+QODATA_INTERFACE_CODE(IProbeAddedMain, CONTAINER_BUDDY_PROFILE);
+
+inline int g_probesDestroyed = 0;
+
+// Two interfaces; the second is listed first so that the main one is not at the object's
+// own address.
+class Probe : public qo::Container<Probe, CONTAINER_USER_PROFILE, IProbeSecond, IProbeMain> {
+ public:
+  Probe() = default;
+  Probe(const Probe&) = default;
+  Probe& operator=(const Probe&) = default;
+  ~Probe() override { ++g_probesDestroyed; }
+  int Value() override { return value; }
+  int value = 0;
+};
+
+// Adds two interfaces in front of Probe, sharing its holder count.
+class ExtendedProbe
+    : public qo::ExtendedContainer<ExtendedProbe, Probe, CONTAINER_BUDDY_PROFILE, IProbeAdded,
+                                   IProbeAddedMain> {
+ public:
+  int extra = 0;
+};
