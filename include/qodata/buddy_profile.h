@@ -219,10 +219,10 @@ class QODATA_API CBuddyProfile
   qo::String GetPSMSCurrency() override;
 
  private:
-  // Applies `visit(target, source)` to every field that assignment copies, in one place for
-  // both the copy and the swap that commits it.
-  template <class Visit>
-  static void ForEachCopiedField(CBuddyProfile& target, CBuddyProfile& source, Visit visit);
+  // Applies `visit(target field, source field)` to every field that assignment copies, in one
+  // place for both the copy and the swap that commits it. Source is CBuddyProfile, maybe const.
+  template <class Source, class Visit>
+  static void ForEachCopiedField(CBuddyProfile& target, Source& source, Visit visit);
 
   qo::String screenName_;
   qo::String quickCode_;

@@ -21,13 +21,16 @@ using StringMap = std::unordered_map<String, String>;   // unique case-sensitive
 using Time = std::int64_t;                              // seconds since 1970-01-01 00:00:00 UTC
 
 // Thrown by the two conversions that fail with a status code: a message time text with a
-// field out of range and a profile request with a malformed birthday. Exported, so that a
-// client that loaded the library can catch it by type.
+// field out of range and a profile request with a malformed birthday. Exported, and defined
+// entirely inline (no key function), so that a client that reaches the library only through
+// dlopen still has the type information to catch it by type: type information of the same
+// name compares equal across modules.
 class QODATA_API StatusError : public std::exception {
  public:
   explicit StatusError(HRESULT code) noexcept : code_(code) {}
-  ~StatusError() override;
-  const char* what() const noexcept override;
+  const char* what() const noexcept override {
+    return "qodata: operation failed with a status code";
+  }
   HRESULT code() const noexcept { return code_; }
 
  private:
