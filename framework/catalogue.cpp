@@ -1,5 +1,9 @@
 #include "framework/catalogue.h"
 
+#include "messaging/message_list.h"
+#include "qodata/message.h"
+#include "qodata/message_attachment.h"
+#include "qodata/message_kinds.h"
 #include "qodata/user_profile.h"
 
 namespace qo {
@@ -17,6 +21,18 @@ IDataContainer* MakeContainer(tagCONTAINER_DATATYPE code) {
   switch (code) {
     case CONTAINER_USER_PROFILE:
       return Make<CUserProfile, IUserProfile>();
+    case CONTAINER_SYSTEM_MESSAGE:
+      return Make<CSystemMessage, ISystemMessage>();
+    case CONTAINER_MESSAGE:
+      return Make<CMessage, IMessage>();
+    case CONTAINER_MESSAGE_ATTACHMENT:
+      return Make<CMessageAttachment, IMessageAttachment>();
+    case CONTAINER_MESSAGE_LIST:
+      return Make<messaging::CNMessageList, IMessageList>();
+    case CONTAINER_MESSAGE_01:
+      return Make<CMessage, IMessage_01>();
+    case CONTAINER_MESSAGE_02:
+      return Make<CMessage, IMessage_02>();
     default:
       return nullptr;
   }

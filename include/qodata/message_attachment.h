@@ -1,0 +1,48 @@
+// The message attachment (type code 15): the path or name of one item attached to a message,
+// with its attachment type. A message owns at most one; its getters lend it.
+#pragma once
+
+#include "qodata/container.h"
+#include "qodata/container_base.h"
+#include "qodata/export.h"
+#include "qodata/types.h"
+
+class IMessageAttachment : public IDataContainer {
+ public:
+  virtual tagATTACHMENT_TYPE getAttachmentType() = 0;
+  virtual qo::String getAttachment() = 0;
+  virtual void SetAttachmentType(tagATTACHMENT_TYPE type) = 0;
+  virtual void SetAttachment(qo::String attachment) = 0;
+
+ protected:
+  ~IMessageAttachment() = default;
+};
+
+QODATA_INTERFACE_CODE(IMessageAttachment, CONTAINER_MESSAGE_ATTACHMENT);
+
+// Offered for direct construction. The attachment type is stored unread (0 by default).
+// Assignment copies both fields and keeps the target's holder count; a copy or a Clone starts
+// with one holder, owned by its creator.
+class QODATA_API CMessageAttachment
+    : public qo::Container<CMessageAttachment, CONTAINER_MESSAGE_ATTACHMENT, IMessageAttachment> {
+ public:
+  CMessageAttachment();
+  CMessageAttachment(qo::String attachment, tagATTACHMENT_TYPE type);
+  CMessageAttachment(const CMessageAttachment& other);
+  CMessageAttachment& operator=(const CMessageAttachment& other);
+  // The same as assignment; returns the target.
+  CMessageAttachment& operator&(const CMessageAttachment& other);
+  ~CMessageAttachment() override;
+
+  // A new attachment built from this one's path and type.
+  IDataContainer* Clone() override;
+
+  tagATTACHMENT_TYPE getAttachmentType() override;
+  qo::String getAttachment() override;
+  void SetAttachmentType(tagATTACHMENT_TYPE type) override;
+  void SetAttachment(qo::String attachment) override;
+
+ private:
+  qo::String attachment_;
+  tagATTACHMENT_TYPE attachmentType_ = static_cast<tagATTACHMENT_TYPE>(0);
+};

@@ -1,0 +1,144 @@
+// The kinds of message beside the plain one:
+// - CInboxMessage and COutboxMessage, received and outgoing messages. Both are CMessage
+//   objects (type code 8) built only by direct construction. Their constructors file no
+//   recipient, and their own assignments copy only the message proper (attachment, sender,
+//   recipient, text, send medium, time stamp, unicode flag) and keep the target's holder count.
+//   Clone and Copy on either give a plain CMessage.
+// - CSystemMessage (type code 7), a notice to the user. Each one made by its default or its
+//   three-argument constructor is numbered by a process-wide counter (1 for the first); the
+//   counter is not thread-safe, like the rest of the library.
+#pragma once
+
+#include <cstdint>
+
+#include "qodata/container.h"
+#include "qodata/container_base.h"
+#include "qodata/export.h"
+#include "qodata/message.h"
+#include "qodata/types.h"
+
+class QODATA_API CInboxMessage : public CMessage {
+ public:
+  CInboxMessage();
+  CInboxMessage(qo::String sender, qo::String recipient, qo::String message, qo::Time stamp,
+                tagSEND_MEDIUM medium, bool unicode);
+  // A stamp text out of range throws qo::StatusError and nothing is constructed.
+  CInboxMessage(qo::String sender, qo::String recipient, qo::String message, qo::String stamp,
+                tagSEND_MEDIUM medium, bool unicode);
+  CInboxMessage(const CInboxMessage& other);
+  CInboxMessage& operator=(const CInboxMessage& other);
+  // The same as assignment; returns the target.
+  CInboxMessage& operator&(const CInboxMessage& other);
+  ~CInboxMessage() override;
+};
+
+// An outgoing message with a delivery status and status time of its own, which getStatus and
+// getStatusTime answer. SetStatus and SetStatusTime write the plain message's fields, which
+// are what Clone and Copy carry.
+class QODATA_API COutboxMessage : public CMessage {
+ public:
+  COutboxMessage(qo::String sender, qo::String recipient, qo::String message, qo::Time stamp,
+                 tagSEND_MEDIUM medium, qo::Time statusTime, std::int32_t status, bool unicode);
+  // Both texts are converted, the stamp first; one out of range throws qo::StatusError and
+  // nothing is constructed.
+  COutboxMessage(qo::String sender, qo::String recipient, qo::String message, qo::String stamp,
+                 tagSEND_MEDIUM medium, qo::String statusTime, std::int32_t status,
+                 bool unicode);
+  COutboxMessage(const COutboxMessage& other);
+  COutboxMessage& operator=(const COutboxMessage& other);
+  // The same as assignment; returns the target.
+  COutboxMessage& operator&(const COutboxMessage& other);
+  ~COutboxMessage() override;
+
+  std::int32_t getStatus() override;
+  qo::Time getStatusTime() override;
+
+ private:
+  std::int32_t outboxStatus_ = 0;
+  qo::Time outboxStatusTime_ = 0;
+};
+
+// A notice to the user (type code 7). Every value is stored and given back unread.
+class ISystemMessage : public IDataContainer {
+ public:
+  virtual void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                             std::int32_t type, qo::String eventId, qo::String detail,
+                             std::int32_t modal, std::int32_t isFinal) = 0;
+  virtual void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                             std::int32_t type, qo::String eventId, qo::String detail,
+                             std::int32_t modal) = 0;
+  virtual void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                             std::int32_t type, qo::String eventId, qo::String detail) = 0;
+  virtual void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                             std::int32_t type, qo::String eventId) = 0;
+  virtual void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType) = 0;
+  // Sets the event identifier only.
+  virtual void SetParameters(qo::String eventId) = 0;
+  // Keeps the address of the caller's variable (not its value); the caller owns it and keeps
+  // it alive for as long as it may be read through GetUserResponse.
+  virtual void SetUserResponse(std::uint32_t& response) = 0;
+  // That address, or null.
+  virtual std::uint32_t* GetUserResponse() = 0;
+  virtual qo::String getMsgContent() = 0;
+  virtual std::int32_t getMsgID() = 0;
+  virtual std::int32_t getType() = 0;
+  virtual qo::String getEventId() = 0;
+  virtual SYSTEM_MSG_TYPE getMsgType() = 0;
+  virtual std::int32_t IsFinal() = 0;
+  virtual std::int32_t IsModal() = 0;
+
+ protected:
+  ~ISystemMessage() = default;
+};
+
+QODATA_INTERFACE_CODE(ISystemMessage, CONTAINER_SYSTEM_MESSAGE);
+
+// Offered for direct construction. The copy constructor copies every field, the message
+// number and the user-response address included; assignment copies every field but the
+// user-response address (and the holder count); Clone draws a new number from the counter,
+// then takes the source's by assignment, so it carries the source's number and no response.
+class QODATA_API CSystemMessage
+    : public qo::Container<CSystemMessage, CONTAINER_SYSTEM_MESSAGE, ISystemMessage> {
+ public:
+  CSystemMessage();
+  // The third argument is accepted and not used.
+  CSystemMessage(qo::String content, SYSTEM_MSG_TYPE msgType, std::int32_t unused);
+  CSystemMessage(const CSystemMessage& other);
+  CSystemMessage& operator=(const CSystemMessage& other);
+  // The same as assignment; returns the target.
+  CSystemMessage& operator&(const CSystemMessage& other);
+  ~CSystemMessage() override;
+
+  void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                     std::int32_t type, qo::String eventId, qo::String detail,
+                     std::int32_t modal, std::int32_t isFinal) override;
+  void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                     std::int32_t type, qo::String eventId, qo::String detail,
+                     std::int32_t modal) override;
+  void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                     std::int32_t type, qo::String eventId, qo::String detail) override;
+  void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                     std::int32_t type, qo::String eventId) override;
+  void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType) override;
+  void SetParameters(qo::String eventId) override;
+  void SetUserResponse(std::uint32_t& response) override;
+  std::uint32_t* GetUserResponse() override;
+  qo::String getMsgContent() override;
+  std::int32_t getMsgID() override;
+  std::int32_t getType() override;
+  qo::String getEventId() override;
+  SYSTEM_MSG_TYPE getMsgType() override;
+  std::int32_t IsFinal() override;
+  std::int32_t IsModal() override;
+
+ private:
+  qo::String content_;
+  SYSTEM_MSG_TYPE msgType_ = static_cast<SYSTEM_MSG_TYPE>(0);
+  std::int32_t msgId_;
+  std::int32_t type_ = -1;
+  qo::String eventId_;
+  qo::String detail_;  // stored and copied, read by nothing
+  std::uint32_t* userResponse_ = nullptr;
+  std::int32_t modal_ = 0;
+  std::int32_t final_ = 0;
+};
