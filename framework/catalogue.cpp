@@ -1,6 +1,9 @@
 #include "framework/catalogue.h"
 
 #include "messaging/message_list.h"
+#include "contacts/transport.h"
+#include "qodata/buddy_list.h"
+#include "qodata/buddy_profile.h"
 #include "qodata/message.h"
 #include "qodata/message_attachment.h"
 #include "qodata/message_kinds.h"
@@ -21,6 +24,14 @@ IDataContainer* MakeContainer(tagCONTAINER_DATATYPE code) {
   switch (code) {
     case CONTAINER_USER_PROFILE:
       return Make<CUserProfile, IUserProfile>();
+    case CONTAINER_BUDDY_PROFILE:
+      return Make<CBuddyProfile, IBuddyProfile>();
+    case CONTAINER_BUDDY_LIST:
+      return Make<CBuddyList, IBuddyList>();
+    case CONTAINER_TRANSPORT:
+      return Make<CTransport, ITransport>();
+    case CONTAINER_BUDDY_PROFILE_01:
+      return Make<CBuddyProfile, IBuddyProfile_01>();
     case CONTAINER_SYSTEM_MESSAGE:
       return Make<CSystemMessage, ISystemMessage>();
     case CONTAINER_MESSAGE:

@@ -1,6 +1,8 @@
 // Umbrella header: every public header of the library.
 #pragma once
 
+#include "qodata/buddy_list.h"
+#include "qodata/buddy_profile.h"
 #include "qodata/container.h"
 #include "qodata/container_base.h"
 #include "qodata/data_factory.h"
@@ -12,5 +14,7 @@
 #include "qodata/message_list.h"
 #include "qodata/platform.h"
 #include "qodata/ptr_list.h"
+#include "qodata/transport.h"
 #include "qodata/types.h"
+#include "qodata/user_list.h"
 #include "qodata/user_profile.h"

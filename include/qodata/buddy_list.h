@@ -1,0 +1,130 @@
+// The buddy list (type code 3): the signed-in user's buddies, one buddy profile per text key
+// (normally the buddy's getQuilloID; keys are compared exactly, letter case included).
+//
+// Ownership:
+// - The list owns every record. Whatever goes in is copied (IBuddyProfile::Copy, or the
+//   assignment of CBuddyProfile); the caller keeps, and releases, what it passed.
+// - getBuddyProfileRecord and getBuddyRecord lend the list's own record: no holder is added,
+//   and the pointer stays valid only while that record stays in the list.
+// - getList and GetList append copies with one holder each, owned by the caller, who gives them
+//   back with clearCopyOfList (or Release each). The class getList does the same with
+//   CBuddyProfile copies and its own clearCopyOfList.
+// - Replacing a record copies the incoming profile before the old record is released, so
+//   passing the list's own record is safe.
+// Records are kept in a hash map: lookups by key cost one hash lookup; the scans (by BLII, by
+// e-mail address, the lists handed out) visit the records in the map's own order, which
+// callers cannot rely on.
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "qodata/buddy_profile.h"
+#include "qodata/container.h"
+#include "qodata/container_base.h"
+#include "qodata/export.h"
+#include "qodata/types.h"
+
+class IBuddyList : public IDataContainer {
+ public:
+  // Releases every record.
+  virtual void clearList() = 0;
+  // Releases every non-null element of `copies` and empties it; the buddy list is untouched.
+  virtual void clearCopyOfList(std::vector<IBuddyProfile*>& copies) = 0;
+  virtual std::int32_t size() = 0;
+  // Kept for its slot: returns 0 and leaves the list as it is.
+  virtual std::int32_t sort(std::int32_t column, bool ascending) = 0;
+  // Kept for its slot: returns 0 and leaves `results` untouched.
+  virtual std::int32_t search(qo::String firstName, qo::String lastName, std::int32_t age,
+                              tagGENDER gender, std::vector<IBuddyProfile*>& results) = 0;
+  // Appends a copy of every record (the caller owns them); returns the number appended.
+  virtual std::int32_t getList(std::vector<IBuddyProfile*>& copies) = 0;
+  // Appends a copy of every record whose group name equals `group` exactly.
+  virtual std::int32_t GetList(qo::String group, std::vector<IBuddyProfile*>& copies) = 0;
+  // Stores a copy under the profile's getQuilloID, replacing any record there. 0 (nothing
+  // stored) for null or for a profile without a user-profile view.
+  virtual std::int32_t addBuddyRecord(IBuddyProfile* profile) = 0;
+  // Removes the first record whose getBlii equals `blii`; 0 when none does.
+  virtual std::int32_t removeBuddyRecord(std::int32_t blii) = 0;
+  virtual std::int32_t removeBuddyRecord(qo::String key) = 0;
+  // Replaces the record under `key` by a copy of `profile`, only when the key is present;
+  // 0 (nothing stored) for an absent key or a null profile.
+  virtual std::int32_t updateBuddyRecord(qo::String key, IBuddyProfile* profile) = 0;
+  // Replaces the record under oldProfile's getQuilloID by a copy of newProfile, only when that
+  // key is present; 0 (nothing stored) otherwise or for a null argument.
+  virtual std::int32_t updateBuddyRecord(IBuddyProfile* oldProfile, IBuddyProfile* newProfile) = 0;
+  // The first record whose getBlii equals `blii`, lent; null when none does.
+  virtual IBuddyProfile* getBuddyProfileRecord(std::int32_t blii) = 0;
+  // The record under the key, lent; failing that, for a key with an "@" after its first
+  // character, the first record whose getEmail equals it exactly; else null.
+  virtual IBuddyProfile* getBuddyProfileRecord(qo::String key) = 0;
+
+ protected:
+  ~IBuddyList() = default;
+};
+
+QODATA_INTERFACE_CODE(IBuddyList, CONTAINER_BUDDY_LIST);
+
+// The buddy list, offered for direct construction, with class operations that take and give
+// CBuddyProfile. Assignment replaces this list's records with copies of the source's (the
+// holder count stays); a copy construction starts with one holder.
+class QODATA_API CBuddyList : public qo::Container<CBuddyList, CONTAINER_BUDDY_LIST, IBuddyList> {
+ public:
+  CBuddyList();
+  CBuddyList(const CBuddyList& other);
+  CBuddyList& operator=(const CBuddyList& other);
+  // The same as assignment; returns the target.
+  CBuddyList& operator&(const CBuddyList& other);
+  ~CBuddyList() override;
+
+  // IBuddyList
+  void clearList() override;
+  void clearCopyOfList(std::vector<IBuddyProfile*>& copies) override;
+  std::int32_t size() override;
+  std::int32_t sort(std::int32_t column, bool ascending) override;
+  std::int32_t search(qo::String firstName, qo::String lastName, std::int32_t age,
+                      tagGENDER gender, std::vector<IBuddyProfile*>& results) override;
+  std::int32_t getList(std::vector<IBuddyProfile*>& copies) override;
+  std::int32_t GetList(qo::String group, std::vector<IBuddyProfile*>& copies) override;
+  std::int32_t addBuddyRecord(IBuddyProfile* profile) override;
+  std::int32_t removeBuddyRecord(std::int32_t blii) override;
+  std::int32_t removeBuddyRecord(qo::String key) override;
+  std::int32_t updateBuddyRecord(qo::String key, IBuddyProfile* profile) override;
+  std::int32_t updateBuddyRecord(IBuddyProfile* oldProfile, IBuddyProfile* newProfile) override;
+  IBuddyProfile* getBuddyProfileRecord(std::int32_t blii) override;
+  IBuddyProfile* getBuddyProfileRecord(qo::String key) override;
+
+  // Class operations. Unlike the interface update by key, the class updates always leave a
+  // record under the key, whether or not one was there.
+  // Stores a copy under the profile's getQuilloID, replacing any record there.
+  void addBuddyRecord(CBuddyProfile profile);
+  // Stores a copy of newProfile under oldProfile's getQuilloID.
+  void updateBuddyRecord(CBuddyProfile oldProfile, CBuddyProfile newProfile);
+  // Stores a copy of the profile under the key.
+  void updateBuddyRecord(qo::String key, CBuddyProfile profile);
+  // The record under the key, or the first whose getBlii equals `blii`, lent; null when there
+  // is none, and for a record that another implementation of IBuddyProfile made.
+  CBuddyProfile* getBuddyRecord(qo::String key);
+  CBuddyProfile* getBuddyRecord(std::int32_t blii);
+  // Appends a new copy of every record (one holder each, the caller's); returns the number
+  // appended. Records of another implementation of IBuddyProfile are left out.
+  std::int32_t getList(std::vector<CBuddyProfile*>& copies);
+  // Gives back one holder of every non-null element (destroying a copy nobody else holds),
+  // then empties `copies`.
+  void clearCopyOfList(std::vector<CBuddyProfile*>& copies);
+  // Kept for symmetry with the interface: returns 0 and leaves `results` untouched.
+  std::int32_t search(qo::String firstName, qo::String lastName, std::int32_t age,
+                      tagGENDER gender, std::vector<CBuddyProfile>& results);
+
+ private:
+  using Records = std::unordered_map<qo::String, qo::Held<IBuddyProfile>>;
+
+  // Stores `copy` (a reference the list already owns) under the key, releasing any record
+  // that was there only after the new one is in place.
+  void Store(const qo::String& key, qo::Held<IBuddyProfile> copy);
+  // The first record (in scan order) whose getBlii equals `blii`.
+  Records::iterator FindByBlii(std::int32_t blii);
+
+  Records records_;
+};
