@@ -1,23 +1,54 @@
-// The demo host: loads libqodata with dlopen and walks through what the library offers.
+// The demo host: loads libqodata with dlopen, as the client application does, and walks
+// through what the library offers, reaching it only through the exported functions and the
+// interfaces.
 #include <dlfcn.h>
 
 #include <cstdio>
 
-#include "qodata/qodata.h"
+#include "host.h"
+
+namespace {
+
+bool Load(const char* path, demo::Library& library) {
+  library.handle = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+  if (library.handle == nullptr) {
+    std::fprintf(stderr, "cannot load %s: %s\n", path, dlerror());
+    return false;
+  }
+  library.createFactory = reinterpret_cast<PFN_CreateDataFactoryInstance>(dlsym(library.handle, "CreateDataFactoryInstance"));
+  library.freeFactory = reinterpret_cast<PFN_FreeDataFactoryInstance>(dlsym(library.handle, "FreeDataFactoryInstance"));
+  library.createAppCom = reinterpret_cast<PFN_CreateAppComInstance>(dlsym(library.handle, "CreateAppComInstance"));
+  library.destroyAppCom = reinterpret_cast<PFN_DestroyAppComInstance>(dlsym(library.handle, "DestroyAppComInstance"));
+  return library.createFactory && library.freeFactory && library.createAppCom && library.destroyAppCom;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const char* path = argc > 1 ? argv[1] : "libqodata.so";
-  void* library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) {
-    std::fprintf(stderr, "cannot load %s: %s\n", path, dlerror());
+  demo::Library library;
+  if (!Load(path, library)) return 1;
+
+  IDataFactory* factory = nullptr;
+  IApplicationCom* appCom = nullptr;
+  if (library.createFactory(&factory) != S_OK ||
+      library.createAppCom(reinterpret_cast<void**>(&appCom)) != S_OK) {
+    std::fprintf(stderr, "the library gave no factory\n");
     return 1;
   }
-  auto create = reinterpret_cast<PFN_CreateDataFactoryInstance>(dlsym(library, "CreateDataFactoryInstance"));
-  auto free_factory = reinterpret_cast<PFN_FreeDataFactoryInstance>(dlsym(library, "FreeDataFactoryInstance"));
-  IDataFactory* factory = nullptr;
-  if (create == nullptr || free_factory == nullptr || create(&factory) != S_OK) return 1;
-  std::printf("factory ready\n");
-  free_factory(&factory);
-  dlclose(library);
-  return 0;
+  std::uint32_t version = 0;
+  appCom->GetVersion(&version);
+  std::printf("qodata loaded from %s (interface version 0x%08X)\n", path, static_cast<unsigned>(version));
+
+  demo::Ledger ledger;
+  demo::Context context{library, factory, static_cast<IDataFactory2*>(appCom), ledger};
+  demo::ShowProfiles(context);
+
+  demo::Heading("Accounts");
+  std::printf("  containers taken: %d, given back: %d -> %s\n", ledger.taken(), ledger.given(),
+              ledger.taken() == ledger.given() ? "nothing left behind" : "LEAKED");
+  library.destroyAppCom(&appCom);
+  library.freeFactory(&factory);
+  dlclose(library.handle);
+  return ledger.taken() == ledger.given() ? 0 : 2;
 }
