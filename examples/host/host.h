@@ -59,5 +59,8 @@ struct Context {
   Ledger& ledger;
 };
 void ShowProfiles(Context& context);
+// Returns the buddy list, which the host keeps for the later sections and releases at the end.
+IBuddyList* ShowBuddyList(Context& context);
+void ShowConversation(Context& context, IBuddyList* buddies);
 
 }  // namespace demo

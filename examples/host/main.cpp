@@ -4,6 +4,8 @@
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 #include "host.h"
 
@@ -26,6 +28,9 @@ bool Load(const char* path, demo::Library& library) {
 
 int main(int argc, char** argv) {
   const char* path = argc > 1 ? argv[1] : "libqodata.so";
+  // Time texts are local time; the demo fixes its zone so that its output is the same everywhere.
+  setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+  tzset();
   demo::Library library;
   if (!Load(path, library)) return 1;
 
@@ -43,6 +48,9 @@ int main(int argc, char** argv) {
   demo::Ledger ledger;
   demo::Context context{library, factory, static_cast<IDataFactory2*>(appCom), ledger};
   demo::ShowProfiles(context);
+  IBuddyList* buddies = demo::ShowBuddyList(context);
+  demo::ShowConversation(context, buddies);
+  ledger.Gave(buddies);
 
   demo::Heading("Accounts");
   std::printf("  containers taken: %d, given back: %d -> %s\n", ledger.taken(), ledger.given(),
