@@ -1,5 +1,14 @@
 #include "framework/catalogue.h"
 
+#include "framework/application_event.h"
+#include "framework/data_collection.h"
+#include "framework/generic_data.h"
+#include "framework/generic_event.h"
+#include "qodata/cag_tokens.h"
+#include "qodata/connection.h"
+#include "qodata/credits_ads.h"
+#include "qodata/data_source.h"
+#include "services/web_request.h"
 #include "messaging/message_list.h"
 #include "contacts/transport.h"
 #include "qodata/buddy_list.h"
@@ -44,6 +53,32 @@ IDataContainer* MakeContainer(tagCONTAINER_DATATYPE code) {
       return Make<CMessage, IMessage_01>();
     case CONTAINER_MESSAGE_02:
       return Make<CMessage, IMessage_02>();
+    case CONTAINER_CREDIT:
+      return Make<CCredit, ICredit>();
+    case CONTAINER_CREDIT_LIST:
+      return Make<CCreditList, ICreditList>();
+    case CONTAINER_CONNECTION_PROPERTIES:
+      return Make<CConnectionProperties, IConnectionProperties>();
+    case CONTAINER_DATA_SOURCE:
+      return Make<CQoDataSource, IDataSource>();
+    case CONTAINER_ADS:
+      return Make<CAds, IAds>();
+    case CONTAINER_ADS_LIST:
+      return Make<CIAdsList, IAdsList>();
+    case CONTAINER_APPLICATION_EVENT:
+      return Make<CApplicationEvent, IApplicationEvent>();
+    case CONTAINER_DATA_COLLECTION:
+      return Make<CQoDataCollection, IQoDataCollection>();
+    case CONTAINER_WEB_REQUEST:
+      return Make<CWebRequest, IWebRequest>();
+    case CONTAINER_GENERIC_EVENT:
+      return Make<CGenericEvent, IGenericEvent>();
+    case CONTAINER_GENERIC_DATA:
+      return Make<CGenericData, IGenericDataContainer>();
+    case CONTAINER_XMPP_CONN_PROPERTIES:
+      return Make<CXMPPConnProperties, IXMPPConnProperties>();
+    case CONTAINER_CAG_TOKENS:
+      return Make<CCagTokens, ICagTokens>();
     default:
       return nullptr;
   }

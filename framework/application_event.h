@@ -1,0 +1,35 @@
+// The set-once application event behind IApplicationEvent.
+#pragma once
+
+#include <cstdint>
+
+#include "qodata/container_base.h"
+#include "qodata/generic.h"
+
+namespace qo {
+
+class CApplicationEvent final
+    : public Container<CApplicationEvent, CONTAINER_APPLICATION_EVENT, IApplicationEvent> {
+ public:
+  CApplicationEvent();
+  CApplicationEvent(const CApplicationEvent& other);
+  // The copy holds its own clone of the source's data; an unset source gives an unset event.
+  CApplicationEvent& operator=(const CApplicationEvent& other);
+  ~CApplicationEvent() override;
+
+  HRESULT SetApplicationEvent(std::uint32_t eventId, std::uint32_t kind,
+                              IDataContainer* data) override;
+  std::uint32_t GetEventId() override;
+  std::uint32_t GetEventKind() override;
+  IDataContainer* GetEventData() override;
+
+ private:
+  static constexpr std::uint32_t kUnsetKind = 9;
+  static constexpr std::uint32_t kHighestKind = 8;
+
+  Held<IDataContainer> data_;
+  std::uint32_t eventId_ = 0;  // 0: not set
+  std::uint32_t kind_ = kUnsetKind;
+};
+
+}  // namespace qo

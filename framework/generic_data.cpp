@@ -1,0 +1,88 @@
+#include "framework/generic_data.h"
+
+#include <utility>
+
+namespace qo {
+
+CGenericData::CGenericData() = default;
+
+CGenericData::CGenericData(const CGenericData& other)
+    : Container(other), entries_(CopyEntries(other.entries_)) {}
+
+CGenericData& CGenericData::operator=(const CGenericData& other) {
+  Entries copy = CopyEntries(other.entries_);  // before touching ours: safe for self-assignment
+  entries_.swap(copy);
+  return *this;
+}
+
+CGenericData::~CGenericData() = default;
+
+CGenericData::Entries CGenericData::CopyEntries(const Entries& source) {
+  Entries copy;
+  copy.reserve(source.size());
+  for (const auto& [key, entry] : source) {
+    Entry& target = copy[key];
+    target.text = entry.text;
+    target.integer = entry.integer;
+    target.container = HoldClone(entry.container.get());
+  }
+  return copy;
+}
+
+const CGenericData::Entry* CGenericData::Find(const String& key) const {
+  auto found = entries_.find(key);
+  return found != entries_.end() ? &found->second : nullptr;
+}
+
+std::int32_t CGenericData::SetContainer(String key, IDataContainer* container) {
+  Held<IDataContainer> copy = HoldClone(container);  // taken before the old one goes
+  entries_[std::move(key)].container = std::move(copy);
+  return 1;
+}
+
+std::int32_t CGenericData::SetInteger(String key, std::int32_t value) {
+  entries_[std::move(key)].integer = value;
+  return 1;
+}
+
+std::int32_t CGenericData::SetString(String key, String value) {
+  entries_[std::move(key)].text = std::move(value);
+  return 1;
+}
+
+std::int32_t CGenericData::GetContainer(String key, IDataContainer** out) {
+  if (out == nullptr) return 0;
+  const Entry* entry = Find(key);
+  if (entry == nullptr) return 0;
+  // An entry made by SetInteger or SetString has no container to hand out: 0, and null is
+  // written so that the caller never reads a stale pointer.
+  if (!entry->container) {
+    *out = nullptr;
+    return 0;
+  }
+  *out = entry->container->Clone();
+  return 1;
+}
+
+std::int32_t CGenericData::GetInteger(String key, std::int32_t* out) {
+  const Entry* entry = Find(key);
+  if (out == nullptr || entry == nullptr) return 0;
+  *out = entry->integer;
+  return 1;
+}
+
+std::int32_t CGenericData::GetString(String key, String* out) {
+  const Entry* entry = Find(key);
+  if (out == nullptr || entry == nullptr) return 0;
+  *out = entry->text;
+  return 1;
+}
+
+std::int32_t CGenericData::GetBoolean(String key, std::int32_t* out) {
+  const Entry* entry = Find(key);
+  if (out == nullptr || entry == nullptr) return 0;
+  *out = entry->integer != 0 ? 1 : 0;
+  return 1;
+}
+
+}  // namespace qo

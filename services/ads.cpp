@@ -1,0 +1,148 @@
+#include <memory>
+#include <utility>
+
+#include "qodata/credits_ads.h"
+
+namespace {
+
+// Walking a PtrList does not change it, though the list does not declare its walk const.
+template <class T, class Visit>
+void ForEachIn(const qo::PtrList<T>& list, Visit visit) {
+  auto& walked = const_cast<qo::PtrList<T>&>(list);
+  for (POSITION p = walked.GetHeadPosition(); p != nullptr;) visit(walked.GetNext(p));
+}
+
+}  // namespace
+
+// --- CAds -----------------------------------------------------------------------------------
+
+CAds::CAds() = default;
+
+CAds::CAds(qo::String imagePath, qo::String url, ADSTYPE type, qo::String tooltip,
+           std::uint32_t sleepInterval, std::uint32_t transitionAnimation)
+    : imagePath_(std::move(imagePath)),
+      url_(std::move(url)),
+      tooltip_(std::move(tooltip)),
+      sleepInterval_(sleepInterval),
+      transitionAnimation_(transitionAnimation),
+      adsType_(type) {}
+
+CAds::CAds(const CAds& other)
+    : Container(other),
+      imagePath_(other.imagePath_),
+      url_(other.url_),
+      tooltip_(other.tooltip_),
+      sleepInterval_(other.sleepInterval_),
+      transitionAnimation_(other.transitionAnimation_),
+      adsType_(other.adsType_) {}
+
+CAds& CAds::operator=(const CAds& other) {
+  SetParameters(other.imagePath_, other.url_, other.adsType_, other.tooltip_,
+                other.sleepInterval_, other.transitionAnimation_);
+  return *this;
+}
+
+CAds::~CAds() = default;
+
+void CAds::SetParameters(qo::String imagePath, qo::String url, ADSTYPE type, qo::String tooltip,
+                         std::uint32_t sleepInterval, std::uint32_t transitionAnimation) {
+  // The arguments are copies already: moving them in cannot fail halfway.
+  imagePath_ = std::move(imagePath);
+  url_ = std::move(url);
+  tooltip_ = std::move(tooltip);
+  sleepInterval_ = sleepInterval;
+  transitionAnimation_ = transitionAnimation;
+  adsType_ = type;
+}
+
+void CAds::SetImagePath(qo::String imagePath) { imagePath_ = std::move(imagePath); }
+qo::String CAds::GetImagePath() { return imagePath_; }
+qo::String CAds::GetURL() { return url_; }
+qo::String CAds::GetTooltip() { return tooltip_; }
+std::uint32_t CAds::GetSleepInterval() { return sleepInterval_; }
+std::uint32_t CAds::GetTransitionAnimation() { return transitionAnimation_; }
+ADSTYPE CAds::GetAdsType() { return adsType_; }
+
+IAds* CAds::Copy() { return static_cast<IAds*>(Clone()); }
+
+// --- CIAdsList ------------------------------------------------------------------------------
+
+CIAdsList::CIAdsList() = default;
+
+CIAdsList::CIAdsList(const CIAdsList& other) : Container(other) { *this = other; }
+
+CIAdsList& CIAdsList::operator=(const CIAdsList& other) {
+  if (this == &other) return *this;
+  const std::int32_t before = ads_.GetCount();
+  try {
+    ForEachIn(other.ads_, [this](IAds* ads) {
+      auto copy = qo::Held<IAds>::Adopt(ads->Copy());
+      ads_.AddTail(copy.get());
+      copy.release();
+    });
+  } catch (...) {
+    // Strong guarantee: the copies appended so far are dropped again.
+    while (ads_.GetCount() > before) qo::Held<IAds>::Adopt(ads_.RemoveTail()).reset();
+    throw;
+  }
+  return *this;
+}
+
+CIAdsList& CIAdsList::operator&(const CIAdsList& other) { return *this = other; }
+
+CIAdsList::~CIAdsList() { clear(); }
+
+void CIAdsList::AddTail(IAds* ads) {
+  // A null advertisement is no reference to take over: nothing is added.
+  if (ads == nullptr) return;
+  // Should the list fail to grow, the reference it was given is still released.
+  auto owned = qo::Held<IAds>::Adopt(ads);
+  ads_.AddTail(owned.get());
+  owned.release();
+}
+
+void CIAdsList::clear() {
+  while (!ads_.IsEmpty()) qo::Held<IAds>::Adopt(ads_.RemoveHead()).reset();
+}
+
+std::int32_t CIAdsList::GetSize() { return ads_.GetCount(); }
+
+POSITION CIAdsList::GetHeadPosition() { return ads_.GetHeadPosition(); }
+
+IAds* CIAdsList::GetNext(POSITION& position) {
+  if (position == nullptr) return nullptr;
+  return ads_.GetNext(position);
+}
+
+// --- CAdsList -------------------------------------------------------------------------------
+
+CAdsList::CAdsList() = default;
+
+CAdsList::CAdsList(const CAdsList& other) : Base() { *this = other; }
+
+CAdsList& CAdsList::operator=(const CAdsList& other) {
+  if (this == &other) return *this;
+  const std::int32_t before = GetCount();
+  try {
+    ForEachIn<CAds>(other, [this](CAds* ads) {
+      std::unique_ptr<CAds> copy(ads != nullptr ? new CAds(*ads) : nullptr);
+      Base::AddTail(copy.get());
+      copy.release();
+    });
+  } catch (...) {
+    // Strong guarantee: the copies appended so far are destroyed again.
+    while (GetCount() > before) delete Base::RemoveTail();
+    throw;
+  }
+  return *this;
+}
+
+CAdsList& CAdsList::operator&(const CAdsList& other) { return *this = other; }
+
+CAdsList::~CAdsList() {
+  while (!IsEmpty()) delete Base::RemoveHead();
+}
+
+POSITION CAdsList::AddHead(CAds* ads) { return Base::AddHead(ads); }
+
+POSITION CAdsList::AddTail(CAds* ads) { return Base::AddTail(ads); }
