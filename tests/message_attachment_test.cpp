@@ -1,0 +1,73 @@
+// The message attachment: its copies, its clone and its assignment.
+#include "qodata/message_attachment.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/catalogue.h"
+
+namespace {
+
+const auto kPicture = static_cast<tagATTACHMENT_TYPE>(2);
+
+TEST(MessageAttachment, StartsEmptyAndAnswersOnlyItsOwnCode) {
+  auto* attachment = new CMessageAttachment();
+  EXPECT_EQ(attachment->getAttachment(), u"");
+  EXPECT_EQ(attachment->getAttachmentType(), 0);
+  EXPECT_EQ(attachment->GetType(), CONTAINER_MESSAGE_ATTACHMENT);
+  void* out = nullptr;
+  EXPECT_EQ(attachment->GetDataInterface(CONTAINER_MESSAGE, &out), 0);
+  EXPECT_EQ(out, nullptr);
+  ASSERT_EQ(attachment->GetDataInterface(CONTAINER_MESSAGE_ATTACHMENT, &out), 1);
+  EXPECT_EQ(out, static_cast<IMessageAttachment*>(attachment));
+  EXPECT_EQ(attachment->HolderCount(), 2u);
+  EXPECT_EQ(attachment->Release(), 1);
+  EXPECT_EQ(attachment->Release(), 1);
+}
+
+TEST(MessageAttachment, CloneAndCopyConstructionStartWithOneHolderOfTheirOwn) {
+  auto* source = new CMessageAttachment(u"/tmp/photo.png", kPicture);
+  source->AddRef();
+  source->AddRef();
+
+  auto* clone = static_cast<IMessageAttachment*>(source->Clone());
+  EXPECT_EQ(clone->getAttachment(), u"/tmp/photo.png");
+  EXPECT_EQ(clone->getAttachmentType(), kPicture);
+  EXPECT_EQ(static_cast<CMessageAttachment*>(clone)->HolderCount(), 1u);
+  clone->SetAttachment(u"other");
+  EXPECT_EQ(source->getAttachment(), u"/tmp/photo.png");
+  clone->Release();
+
+  CMessageAttachment copy(*source);
+  EXPECT_EQ(copy.getAttachment(), u"/tmp/photo.png");
+  EXPECT_EQ(copy.getAttachmentType(), kPicture);
+  EXPECT_EQ(copy.HolderCount(), 1u);
+
+  for (int i = 0; i < 3; ++i) source->Release();
+}
+
+TEST(MessageAttachment, AssignmentCopiesBothFieldsAndKeepsTheTargetsHolders) {
+  CMessageAttachment source(u"song.mp3", static_cast<tagATTACHMENT_TYPE>(-7));
+  CMessageAttachment target(u"old", kPicture);
+  target.AddRef();
+  target.AddRef();
+
+  CMessageAttachment& result = target & source;
+  EXPECT_EQ(&result, &target);
+  EXPECT_EQ(target.getAttachment(), u"song.mp3");
+  EXPECT_EQ(target.getAttachmentType(), -7);
+  EXPECT_EQ(target.HolderCount(), 3u);
+
+  CMessageAttachment& same = target;
+  target = same;  // self-assignment changes nothing
+  EXPECT_EQ(target.getAttachment(), u"song.mp3");
+}
+
+TEST(MessageAttachment, FactoryMakesCode15) {
+  IDataContainer* made = qo::MakeContainer(CONTAINER_MESSAGE_ATTACHMENT);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->GetType(), CONTAINER_MESSAGE_ATTACHMENT);
+  EXPECT_EQ(static_cast<IMessageAttachment*>(made)->getAttachment(), u"");
+  EXPECT_EQ(made->Release(), 1);
+}
+
+}  // namespace
