@@ -16,6 +16,11 @@
 #include "qodata/message.h"
 #include "qodata/message_attachment.h"
 #include "qodata/message_kinds.h"
+#include "qodata/plugin_control_command.h"
+#include "qodata/plugin_event_data.h"
+#include "qodata/plugin_info.h"
+#include "qodata/plugin_ui_element.h"
+#include "qodata/plugin_window.h"
 #include "qodata/user_profile.h"
 
 namespace qo {
@@ -79,6 +84,22 @@ IDataContainer* MakeContainer(tagCONTAINER_DATATYPE code) {
       return Make<CXMPPConnProperties, IXMPPConnProperties>();
     case CONTAINER_CAG_TOKENS:
       return Make<CCagTokens, ICagTokens>();
+    case CONTAINER_PLUGIN_INFO:
+      return Make<CPluginInfo, IPluginInfo>();
+    case CONTAINER_PLUGIN_UI_ELEMENT:
+      return Make<CPluginUIElement, IPluginUIElement>();
+    case CONTAINER_PLUGIN_UI_ELEMENT2:
+      return Make<CPluginUIElement, IPluginUIElement2>();
+    case CONTAINER_PLUGIN_UI_ELEMENT_ACTION:
+      return Make<CPluginUIElementAction, IPluginUIElementAction>();
+    case CONTAINER_PLUGIN_EVENT_DATA:
+      return Make<PluginEventData, IPluginEventData>();
+    case CONTAINER_PLUGIN_WINDOW_ELEMENT:
+      return Make<CPluginWindowElement, IPluginWindowElement>();
+    case CONTAINER_PLUGIN_WINDOW_CONTROL:
+      return Make<CPluginWindowControl, IPluginWindowControl>();
+    case CONTAINER_PLUGIN_CONTROL_COMMAND:
+      return Make<CPluginControlCommand, IPluginControlCommand>();
     default:
       return nullptr;
   }

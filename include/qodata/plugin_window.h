@@ -1,0 +1,192 @@
+// Plug-in windows (type code 13) and their controls (type code 25): the description of a
+// dialog that lies as a resource in a plug-in's module, the resources found for it, and a few
+// window calls forwarded to the window that the client created.
+// - An element owns one holder of each of its controls; GetControl and GetControls lend them
+//   (no holder added) until the control is replaced or the element is destroyed.
+// - An element borrows its window handle, resource handle, event handler, dialog template and
+//   dialog-init data: it never destroys the window, frees the module or calls the handler.
+//   Template and init data point into the module's resources and are valid while the module
+//   stays loaded.
+// - A control borrows its window handle and owns the bitmap it loaded. Copies of a control
+//   (assignment, Clone, the element's Clone) share that bitmap: it is deleted once no control
+//   names it any more, that is when the last of them unloads it, loads another or is
+//   destroyed. So a copy's handle stays valid after the source's UnloadControlResource.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "qodata/container.h"
+#include "qodata/container_base.h"
+#include "qodata/export.h"
+#include "qodata/types.h"
+
+class IPluginWindowControl : public IDataContainer {
+ public:
+  virtual void SetHwnd(HWND window) = 0;
+  virtual HWND GetHwnd() = 0;
+  virtual std::uint32_t GetID() = 0;
+  virtual qo::String GetLabel() = 0;
+  virtual CRect GetRect() = 0;
+  virtual std::uint32_t GetStyle() = 0;
+  virtual HBITMAP GetBitmap() = 0;
+  // Without a window handle the window calls do nothing and return 0.
+  virtual std::int32_t ShowWindow(std::int32_t showCommand) = 0;
+  virtual std::int32_t SetWindowTextW(qo::String text) = 0;
+  // Always repaints, whatever the second argument.
+  virtual std::int32_t MoveWindow(CRect rect, std::int32_t repaint) = 0;
+  virtual std::int32_t LoadControlResource(HINSTANCE module) = 0;
+  virtual std::int32_t UnloadControlResource(HINSTANCE module) = 0;
+  virtual std::int32_t AddResource(tagPLUGINCONTROL_RES_KEY key, std::uint32_t number) = 0;
+  virtual std::int32_t AddResource(tagPLUGINCONTROL_RES_KEY key, qo::String text) = 0;
+  virtual std::int32_t GetResource(tagPLUGINCONTROL_RES_KEY key, std::uint32_t& number) = 0;
+  virtual std::int32_t GetResource(tagPLUGINCONTROL_RES_KEY key, qo::String& text) = 0;
+
+ protected:
+  ~IPluginWindowControl() = default;
+};
+QODATA_INTERFACE_CODE(IPluginWindowControl, CONTAINER_PLUGIN_WINDOW_CONTROL);
+
+class IPluginWindowElement : public IDataContainer {
+ public:
+  virtual std::int32_t LoadResource(HINSTANCE module) = 0;
+  virtual void UnloadResource(HINSTANCE module) = 0;
+  virtual void* GetResourceHandle() = 0;
+  virtual DLGTEMPLATE* GetDialogTemplate() = 0;
+  virtual void* GetDialogInit() = 0;
+  virtual HWND GetHwnd() = 0;
+  virtual std::int32_t SetHwnd(HWND window) = 0;
+  virtual void SetDialogID(std::uint32_t dialogId) = 0;
+  virtual std::uint32_t GetDialogID() = 0;
+  virtual std::uint32_t GetID() = 0;
+  virtual void SetID(std::uint32_t windowNumber) = 0;
+  virtual std::int32_t AddControl(std::uint32_t controlId, qo::String label, CRect rect,
+                                  std::uint32_t style, std::uint32_t bitmapNumber) = 0;
+  // Empties the list, then lends it every control, in ascending identifier order.
+  virtual std::uint32_t GetControls(std::vector<IPluginWindowControl*>& controls) = 0;
+  virtual IPluginWindowControl* GetControl(std::uint32_t controlId) = 0;
+  virtual std::int32_t ShowWindow(std::int32_t showCommand) = 0;
+  virtual std::int32_t GetCmdShow() = 0;
+  virtual std::int32_t SetWindowTextW(qo::String text) = 0;
+  virtual std::int32_t MoveWindow(CRect rect, std::int32_t repaint) = 0;
+  // A copy with one holder, owned by the caller: the same as Clone, typed.
+  virtual IPluginWindowElement* Copy() = 0;
+  virtual std::int32_t SetEventHandler(IPluginWindowEventHandler* handler) = 0;
+  virtual IPluginWindowEventHandler* GetEventHandler() = 0;
+
+ protected:
+  ~IPluginWindowElement() = default;
+};
+QODATA_INTERFACE_CODE(IPluginWindowElement, CONTAINER_PLUGIN_WINDOW_ELEMENT);
+
+class QODATA_API CPluginWindowControl
+    : public qo::Container<CPluginWindowControl, CONTAINER_PLUGIN_WINDOW_CONTROL,
+                           IPluginWindowControl> {
+ public:
+  // Identifier, style and bitmap number 0, empty label and rectangle, no window, no bitmap.
+  CPluginWindowControl();
+  CPluginWindowControl(std::uint32_t controlId, qo::String label, CRect rect, std::uint32_t style,
+                       std::uint32_t bitmapNumber);
+  CPluginWindowControl(const CPluginWindowControl& other);
+  // Copies window handle, identifier, label, rectangle, style, bitmap number and bitmap (now
+  // shared), and adds the source's resources to the target's (the source's win per key).
+  CPluginWindowControl& operator=(const CPluginWindowControl& other);
+  ~CPluginWindowControl() override;
+
+  void SetHwnd(HWND window) override;
+  HWND GetHwnd() override;
+  std::uint32_t GetID() override;
+  qo::String GetLabel() override;
+  CRect GetRect() override;
+  std::uint32_t GetStyle() override;
+  HBITMAP GetBitmap() override;
+  std::int32_t ShowWindow(std::int32_t showCommand) override;
+  std::int32_t SetWindowTextW(qo::String text) override;
+  std::int32_t MoveWindow(CRect rect, std::int32_t repaint) override;
+  // Bitmap number 0: nothing to load, 1. Otherwise drops the bitmap held so far, loads the
+  // bitmap named by the number's low 16 bits and answers whether that worked.
+  std::int32_t LoadControlResource(HINSTANCE module) override;
+  // Drops the bitmap (deleting it unless a copy still shares it): 1, or 0 if none was held.
+  std::int32_t UnloadControlResource(HINSTANCE module) override;
+  std::int32_t AddResource(tagPLUGINCONTROL_RES_KEY key, std::uint32_t number) override;
+  std::int32_t AddResource(tagPLUGINCONTROL_RES_KEY key, qo::String text) override;
+  std::int32_t GetResource(tagPLUGINCONTROL_RES_KEY key, std::uint32_t& number) override;
+  std::int32_t GetResource(tagPLUGINCONTROL_RES_KEY key, qo::String& text) override;
+
+ private:
+  std::map<tagPLUGINCONTROL_RES_KEY, qo::String> textResources_;
+  std::map<tagPLUGINCONTROL_RES_KEY, std::uint32_t> numberResources_;
+  qo::String label_;
+  std::uint32_t style_ = 0;
+  CRect rect_;
+  std::uint32_t controlId_ = 0;
+  HWND window_ = nullptr;
+  std::uint32_t bitmapNumber_ = 0;
+  std::shared_ptr<HBITMAP__> bitmap_;  // shared with copies; deleted by the last
+};
+
+// The window number of a default-constructed element is drawn from a process-wide counter:
+// 0, 1, ... up to 5024, then 0xFFFFFFFF for every later element. The counter is not locked.
+class QODATA_API CPluginWindowElement
+    : public qo::Container<CPluginWindowElement, CONTAINER_PLUGIN_WINDOW_ELEMENT,
+                           IPluginWindowElement> {
+ public:
+  // Window number from the counter; dialog identifier 0; show command 0 (hidden).
+  CPluginWindowElement();
+  // Stores the three values; window number 0, the counter is not touched.
+  CPluginWindowElement(void* resourceHandle, CRect windowRect, std::uint32_t value);
+  // Copies everything as assignment does, the window number included; draws no number.
+  CPluginWindowElement(const CPluginWindowElement& other);
+  // Copies the fields and holds clones of the source's controls in place of the target's
+  // under the same identifiers; the target's other controls stay.
+  CPluginWindowElement& operator=(const CPluginWindowElement& other);
+  ~CPluginWindowElement() override;
+
+  void SetDialogResource(DLGTEMPLATE* dialogTemplate, void* dialogInit);
+  void SetResourceHandle(void* resourceHandle);
+
+  // Loads the dialog template (type 5) and init data (type 240) named by the low 16 bits of
+  // the dialog identifier from the module and lets every control load its bitmap. 0 for a
+  // null module or a missing (or too short) template, which leaves template and init data
+  // as they were; 1 otherwise.
+  std::int32_t LoadResource(HINSTANCE module) override;
+  // Forgets template and init data; the controls keep their bitmaps.
+  void UnloadResource(HINSTANCE module) override;
+  void* GetResourceHandle() override;
+  DLGTEMPLATE* GetDialogTemplate() override;
+  void* GetDialogInit() override;
+  HWND GetHwnd() override;
+  std::int32_t SetHwnd(HWND window) override;
+  void SetDialogID(std::uint32_t dialogId) override;
+  std::uint32_t GetDialogID() override;
+  std::uint32_t GetID() override;
+  void SetID(std::uint32_t windowNumber) override;
+  // Replaces (and releases) a control under the same identifier. Returns 0.
+  std::int32_t AddControl(std::uint32_t controlId, qo::String label, CRect rect,
+                          std::uint32_t style, std::uint32_t bitmapNumber) override;
+  std::uint32_t GetControls(std::vector<IPluginWindowControl*>& controls) override;
+  IPluginWindowControl* GetControl(std::uint32_t controlId) override;
+  // Stores the command and returns 1; the window is not touched.
+  std::int32_t ShowWindow(std::int32_t showCommand) override;
+  std::int32_t GetCmdShow() override;
+  std::int32_t SetWindowTextW(qo::String text) override;
+  std::int32_t MoveWindow(CRect rect, std::int32_t repaint) override;
+  IPluginWindowElement* Copy() override;
+  std::int32_t SetEventHandler(IPluginWindowEventHandler* handler) override;
+  IPluginWindowEventHandler* GetEventHandler() override;
+
+ private:
+  CRect windowRect_;
+  std::uint32_t constructorValue_ = 0;
+  HWND window_ = nullptr;
+  std::map<std::uint32_t, qo::Held<IPluginWindowControl>> controls_;
+  IPluginWindowEventHandler* eventHandler_ = nullptr;
+  std::uint32_t dialogId_ = 0;      // our choice of starting value: 0
+  std::uint32_t windowNumber_ = 0;
+  void* resourceHandle_ = nullptr;
+  DLGTEMPLATE* dialogTemplate_ = nullptr;
+  void* dialogInit_ = nullptr;
+  std::int32_t showCommand_ = 0;    // our choice of starting value: 0, hidden
+};
