@@ -379,7 +379,8 @@ TEST_F(BuddyListTest, AssignmentAndCloneReplaceWithCopies) {
   EXPECT_EQ(target.getBuddyProfileRecord(u"v"), nullptr);
 
   // Self-assignment keeps equal records; operator& does what assignment does.
-  target = target;
+  const CBuddyList& sameTarget = target;
+  target = sameTarget;
   EXPECT_EQ(target.size(), 3);
   CBuddyList other;
   EXPECT_EQ(&(other & source), &other);

@@ -255,7 +255,8 @@ TEST(BuddyProfile, AssignmentKeepsHoldersAndPresenceAndReplacesLists) {
   CBuddyProfile other;
   EXPECT_EQ(&(other & *source), &other);
   EXPECT_EQ(other.getScreenName(), u"annie");
-  other = other;
+  const CBuddyProfile& sameOther = other;
+  other = sameOther;
   EXPECT_EQ(other.getGroupList().size(), 2u);
   EXPECT_EQ(other.HolderCount(), 1u);
 
