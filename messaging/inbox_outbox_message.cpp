@@ -53,7 +53,7 @@ COutboxMessage::COutboxMessage(qo::String sender, qo::String recipient, qo::Stri
                                qo::String stamp, tagSEND_MEDIUM medium, qo::String statusTime,
                                std::int32_t status, bool unicode)
     : CMessage(sender, message) {
-  // Both texts are converted before anything is set: the stamp first, then the status time.
+  // The stamp is converted before the status time; either failing fails the construction.
   const qo::Time stampTime = convertStringToTime(std::move(stamp));
   const qo::Time statusAt = convertStringToTime(std::move(statusTime));
   setRecipient(std::move(recipient));

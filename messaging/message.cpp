@@ -7,13 +7,10 @@
 
 namespace {
 
-// The source's attachment as a new one of the target's own, or none.
-qo::Held<CMessageAttachment> CopyAttachment(CMessageAttachment* source) {
+// The source's attachment as a new one of the target's own (path and type), or none.
+qo::Held<CMessageAttachment> CopyAttachment(const CMessageAttachment* source) {
   if (source == nullptr) return nullptr;
-  auto copy = qo::Held<CMessageAttachment>::Adopt(
-      new CMessageAttachment(source->getAttachment(), source->getAttachmentType()));
-  *copy.get() = *source;
-  return copy;
+  return qo::Held<CMessageAttachment>::Adopt(new CMessageAttachment(*source));
 }
 
 qo::Held<IBuddyProfile> CopyBuddyProfile(IBuddyProfile* source) {

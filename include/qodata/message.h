@@ -47,7 +47,8 @@ class IMessage_02 : public IDataContainer {
 // The correspondent's buddy profile (type code 27).
 class IMessage_01 : public IDataContainer {
  public:
-  // Keeps profile->Copy() in place of the copy held so far, then sets the send medium.
+  // Keeps profile->Copy() in place of the copy held so far, then sets the send medium. A null
+  // profile drops the held copy.
   virtual void SetBuddyProfile(IBuddyProfile* profile, tagSEND_MEDIUM medium) = 0;
   // The held copy, lent (null for none).
   virtual IBuddyProfile* GetBuddyProfile() = 0;
