@@ -71,11 +71,10 @@ CBuddyList& CBuddyList::operator=(const CBuddyList& other) {
 
 CBuddyList& CBuddyList::operator&(const CBuddyList& other) { return *this = other; }
 
+// One hash lookup. If the insertion throws, the copy is released and the list is unchanged;
+// otherwise the old record (if any) is released by the move, after the new one is in place.
 void CBuddyList::Store(const qo::String& key, HeldBuddy copy) {
-  auto [entry, inserted] = records_.try_emplace(key);
-  // The old record (if any) is released as the moved-from handle dies, after the swap.
-  entry->second = std::move(copy);
-  (void)inserted;
+  records_.try_emplace(key).first->second = std::move(copy);
 }
 
 CBuddyList::Records::iterator CBuddyList::FindByBlii(std::int32_t blii) {

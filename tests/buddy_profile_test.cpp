@@ -2,7 +2,9 @@
 // Clone and Copy carry (and what they leave at the start values), and its lists.
 #include <gtest/gtest.h>
 
+#include "qodata/buddy_list.h"
 #include "qodata/buddy_profile.h"
+#include "qodata/exports.h"
 
 namespace {
 
@@ -284,6 +286,43 @@ TEST(BuddyProfile, GroupListSetterCopiesItsArgument) {
   // The getter lends the buddy's own list.
   buddy.getGroupList().push_back(u"Direct");
   EXPECT_EQ(buddy.getGroupList().back(), u"Direct");
+}
+
+TEST(BuddyProfile, FactoriesMakeBuddiesOnTheInterfaceTheCodeSelects) {
+  IDataFactory* factory = nullptr;
+  ASSERT_EQ(CreateDataFactoryInstance(&factory), S_OK);
+  IDataContainer* made = nullptr;
+  ASSERT_EQ(factory->CreateInstance(CONTAINER_BUDDY_PROFILE, &made), 1);
+  auto* buddy = static_cast<IBuddyProfile*>(made);
+  EXPECT_EQ(buddy->GetType(), CONTAINER_BUDDY_PROFILE);
+  buddy->setScreenName(u"made");  // the pointer really is the IBuddyProfile view
+  EXPECT_EQ(buddy->getScreenName(), u"made");
+  // Destroyed outright whatever its holders, from its main interface pointer.
+  buddy->AddRef();
+  buddy->AddRef();
+  EXPECT_EQ(factory->ReleaseInstance(CONTAINER_BUDDY_PROFILE, &made), 1);
+  EXPECT_EQ(made, nullptr);
+  ASSERT_EQ(factory->CreateInstance(CONTAINER_BUDDY_LIST, &made), 1);
+  EXPECT_EQ(static_cast<IBuddyList*>(made)->size(), 0);
+  EXPECT_EQ(factory->ReleaseInstance(CONTAINER_BUDDY_LIST, &made), 1);
+  // The data factory does not make the second buddy interface.
+  EXPECT_EQ(factory->CreateInstance(CONTAINER_BUDDY_PROFILE_01, &made), 0);
+  EXPECT_EQ(FreeDataFactoryInstance(&factory), S_OK);
+
+  void* appCom = nullptr;
+  ASSERT_EQ(CreateAppComInstance(&appCom), S_OK);
+  auto* com = static_cast<IApplicationCom*>(appCom);
+  void* queried = nullptr;
+  ASSERT_EQ(com->QueryInterface(IID_IDataFactory2, &queried), S_OK);
+  auto* factory2 = static_cast<IDataFactory2*>(queried);
+  ASSERT_EQ(factory2->CreateContainer(CONTAINER_BUDDY_PROFILE_01, &made), 1);
+  auto* buddy01 = static_cast<IBuddyProfile_01*>(made);
+  EXPECT_EQ(buddy01->GetType(), CONTAINER_BUDDY_PROFILE);
+  buddy01->SetToogleFlags(3);  // the pointer really is the IBuddyProfile_01 view
+  EXPECT_EQ(buddy01->GetToogleStatus(2), 1);
+  EXPECT_EQ(factory2->ReleaseContainer(CONTAINER_BUDDY_PROFILE_01, &made), 1);
+  factory2->Release();
+  EXPECT_EQ(DestroyAppComInstance(&com), S_OK);
 }
 
 }  // namespace
