@@ -151,8 +151,8 @@ bool ReadEntry(const std::vector<std::uint8_t>& bytes, std::size_t at, ResourceE
   std::uint32_t characteristics = 0;
   if (!header.ReadId(entry.type) || !header.ReadId(entry.name) || !header.AlignToDword() ||
       header.left() != kHeaderTailSize || !header.Read32(dataVersion) ||
-      !header.Read16(memoryFlags) || !header.Read16(entry.language) ||
-      !header.Read32(version) || !header.Read32(characteristics)) {
+      !header.Read16(memoryFlags) || !header.Read16(entry.language) || !header.Read32(version) ||
+      !header.Read32(characteristics)) {
     return false;
   }
   if (dataSize > bytes.size() - headerEnd) return false;
@@ -253,10 +253,9 @@ HBITMAP LoadBitmap(HINSTANCE module, std::uint16_t name) {
   ResourceHandle resource = FindResource(module, name, kResourceTypeBitmap);
   const auto* data = static_cast<const std::uint8_t*>(LoadResource(module, resource));
   if (data == nullptr || resource->size < 4) return nullptr;
-  const std::uint32_t headerSize = static_cast<std::uint32_t>(data[0]) |
-                                   (static_cast<std::uint32_t>(data[1]) << 8) |
-                                   (static_cast<std::uint32_t>(data[2]) << 16) |
-                                   (static_cast<std::uint32_t>(data[3]) << 24);
+  const std::uint32_t headerSize =
+      static_cast<std::uint32_t>(data[0]) | (static_cast<std::uint32_t>(data[1]) << 8) |
+      (static_cast<std::uint32_t>(data[2]) << 16) | (static_cast<std::uint32_t>(data[3]) << 24);
   if (headerSize < kSmallestBitmapHeader || headerSize > resource->size) return nullptr;
   auto bitmap = std::make_unique<BitmapObject>();
   bitmap->bytes.assign(data, data + resource->size);

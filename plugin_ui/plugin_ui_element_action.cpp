@@ -1,6 +1,6 @@
-#include "qodata/plugin_ui_element.h"
-
 #include <utility>
+
+#include "qodata/plugin_ui_element.h"
 
 namespace {
 
@@ -52,9 +52,7 @@ void CPluginUIElementAction::SetPluginUIElement(IPluginUIElement* element) {
   if (qo::Held<IPluginUIElement> copy = CopyOf(element)) element_ = std::move(copy);
 }
 
-void CPluginUIElementAction::SetPluginEvent(PluginEvent pluginEvent) {
-  pluginEvent_ = pluginEvent;
-}
+void CPluginUIElementAction::SetPluginEvent(PluginEvent pluginEvent) { pluginEvent_ = pluginEvent; }
 
 // Null keeps the held data, as an assignment from an action without data does.
 void CPluginUIElementAction::SetData(IDataSource* data) {

@@ -88,8 +88,7 @@ std::int32_t CPluginWindowControl::UnloadControlResource(HINSTANCE /*module*/) {
   return 1;
 }
 
-std::int32_t CPluginWindowControl::AddResource(tagPLUGINCONTROL_RES_KEY key,
-                                               std::uint32_t number) {
+std::int32_t CPluginWindowControl::AddResource(tagPLUGINCONTROL_RES_KEY key, std::uint32_t number) {
   numberResources_.insert_or_assign(key, number);
   return 1;
 }

@@ -50,8 +50,7 @@ CPluginWindowElement::CPluginWindowElement(void* resourceHandle, CRect windowRec
 
 // Our choice: a copy construction copies the window number and draws none (only the default
 // constructor draws, and so Clone does).
-CPluginWindowElement::CPluginWindowElement(const CPluginWindowElement& other)
-    : Container(other) {
+CPluginWindowElement::CPluginWindowElement(const CPluginWindowElement& other) : Container(other) {
   *this = other;
 }
 
@@ -145,9 +144,8 @@ std::uint32_t CPluginWindowElement::GetDialogID() { return dialogId_; }
 std::uint32_t CPluginWindowElement::GetID() { return windowNumber_; }
 void CPluginWindowElement::SetID(std::uint32_t windowNumber) { windowNumber_ = windowNumber; }
 
-std::int32_t CPluginWindowElement::AddControl(std::uint32_t controlId, qo::String label,
-                                              CRect rect, std::uint32_t style,
-                                              std::uint32_t bitmapNumber) {
+std::int32_t CPluginWindowElement::AddControl(std::uint32_t controlId, qo::String label, CRect rect,
+                                              std::uint32_t style, std::uint32_t bitmapNumber) {
   auto control = qo::Held<IPluginWindowControl>::Adopt(
       new CPluginWindowControl(controlId, std::move(label), rect, style, bitmapNumber));
   controls_.insert_or_assign(controlId, std::move(control));

@@ -1,7 +1,5 @@
 // Truncated and corrupted resource files fed to the module loader: it must refuse or accept
 // them without reading outside the bytes (run under AddressSanitizer to see such a read).
-#include "platform/resources.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/resources.h"
 #include "qodata/platform.h"
 
 namespace {

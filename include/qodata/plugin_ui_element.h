@@ -127,7 +127,7 @@ class QODATA_API CPluginUIElement
     std::uint32_t controlType = 0;
     std::uint32_t controlState = 0;
     PluginUILocation location = static_cast<PluginUILocation>(0);  // our starting value: 0
-    IUiFilter* uiFilter = nullptr;  // carried, not owned
+    IUiFilter* uiFilter = nullptr;                                 // carried, not owned
   };
   Fields fields_;
 };

@@ -183,10 +183,10 @@ class QODATA_API CPluginWindowElement
   HWND window_ = nullptr;
   std::map<std::uint32_t, qo::Held<IPluginWindowControl>> controls_;
   IPluginWindowEventHandler* eventHandler_ = nullptr;
-  std::uint32_t dialogId_ = 0;      // our choice of starting value: 0
+  std::uint32_t dialogId_ = 0;  // our choice of starting value: 0
   std::uint32_t windowNumber_ = 0;
   void* resourceHandle_ = nullptr;
   DLGTEMPLATE* dialogTemplate_ = nullptr;
   void* dialogInit_ = nullptr;
-  std::int32_t showCommand_ = 0;    // our choice of starting value: 0, hidden
+  std::int32_t showCommand_ = 0;  // our choice of starting value: 0, hidden
 };
