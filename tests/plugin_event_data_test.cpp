@@ -18,11 +18,6 @@ TEST(PluginEventData, HoldsTheEventAndTheBorrowedPointer) {
   EXPECT_EQ(data.GetData(), &payload);
   EXPECT_EQ(data.HolderCount(), 1u);
   EXPECT_EQ(payload, 42);  // never followed
-
-  data.SetEventId(static_cast<PluginEvent>(7));
-  data.SetData(nullptr);
-  EXPECT_EQ(data.GetEventId(), 7);
-  EXPECT_EQ(data.GetData(), nullptr);
 }
 
 TEST(PluginEventData, CopiesCarryTheSamePointer) {

@@ -286,13 +286,6 @@ TEST(PluginWindowElement, KeepsOneControlPerIdentifierAndLendsThem) {
   EXPECT_EQ(list[0]->GetID(), 2u);  // in identifier order
   EXPECT_EQ(list[1]->GetID(), 4u);
   EXPECT_EQ(dynamic_cast<CPluginWindowControl*>(list[0])->HolderCount(), 1u);  // lent
-
-  Window window;
-  void* resources = &window;
-  EXPECT_EQ(element.SetEventHandler(reinterpret_cast<IPluginWindowEventHandler*>(resources)), 1);
-  EXPECT_EQ(element.GetEventHandler(), reinterpret_cast<IPluginWindowEventHandler*>(resources));
-  element.SetResourceHandle(resources);
-  EXPECT_EQ(element.GetResourceHandle(), resources);
 }
 
 TEST(PluginWindowControl, ResourceMapsAndAssignmentMerge) {
@@ -359,6 +352,8 @@ TEST(PluginWindowElement, AssignmentClonesControlsAndKeepsTheTargetsOthers) {
   source.SetDialogID(101);
   source.SetHwnd(window.handle);
   source.ShowWindow(5);
+  auto* handlerView = reinterpret_cast<IPluginWindowEventHandler*>(&handler);
+  EXPECT_EQ(source.SetEventHandler(handlerView), 1);
   source.AddControl(1, u"source one", CRect(), 0, 0);
   source.AddControl(2, u"source two", CRect(), 0, 0);
   DLGTEMPLATE dialogTemplate{};
@@ -375,6 +370,7 @@ TEST(PluginWindowElement, AssignmentClonesControlsAndKeepsTheTargetsOthers) {
   EXPECT_EQ(target.GetHwnd(), window.handle);
   EXPECT_EQ(target.GetCmdShow(), 5);
   EXPECT_EQ(target.GetResourceHandle(), &handler);
+  EXPECT_EQ(target.GetEventHandler(), handlerView);
   EXPECT_EQ(target.GetDialogTemplate(), &dialogTemplate);
   EXPECT_EQ(target.GetDialogInit(), &handler);
   std::vector<IPluginWindowControl*> controls;
