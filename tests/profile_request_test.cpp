@@ -35,7 +35,7 @@ StringMap RequestOf(const CUserProfile& profile) {
 
 // --- Transport suffixes and normalisation --------------------------------------------------
 
-TEST(TransportSuffix, FiveConstantsInTableOrderAndByDomainCode) {
+TEST(TransportSuffix, FiveConstantsInNormalisationOrderAndByDomainCode) {
   ASSERT_EQ(qo::kTransportSuffixes.size(), 5u);
   const String expected[] = {kYahoo, kMsn, kGoogle, kAol, kIcq};
   for (std::size_t i = 0; i < 5; ++i) {
@@ -77,12 +77,12 @@ TEST(QuilloId, IsLowerCasedAndLosesItsTransportSuffix) {
   EXPECT_EQ(profile.getQuilloID(), u"");
 }
 
-TEST(QuilloId, TwoSuffixesCutAtTheFirstInTableOrderNotInTextOrder) {
+TEST(QuilloId, TwoSuffixesCutAtTheFirstInSuffixOrderNotInTextOrder) {
   CUserProfile profile;
-  // AOL comes first in the text, Google first in the table: the cut is at Google's.
+  // AOL comes first in the text, Google first in the suffix order: the cut is at Google's.
   profile.setQuilloID(u"X" + kAol + u"Y" + kGoogle + u"Z");
   EXPECT_EQ(profile.getQuilloID(), u"x@transport_aol.comy");
-  // Yahoo before MSN in the table, whatever the text order and case.
+  // Yahoo before MSN in the suffix order, whatever the text order and case.
   profile.setQuilloID(u"A" + Upper(kMsn) + u"B" + kYahoo);
   EXPECT_EQ(profile.getQuilloID(), u"a@transport_hotmail.comb");
   // The first occurrence of a suffix that appears twice.

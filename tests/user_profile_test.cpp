@@ -214,7 +214,7 @@ TEST(UserProfile, TheCatalogueMakesCodeOneAsTheMainInterface) {
       << "the second interface's code names no class of its own";
 }
 
-TEST(UserProfile, SettersStoreWhatTheTablesSay) {
+TEST(UserProfile, SettersStoreTheirArgumentsAsTheFieldsDefine) {
   CUserProfile profile;
   profile.setSearchable(7);
   EXPECT_TRUE(profile.isSeachable());
