@@ -9,7 +9,8 @@
 
 namespace qo {
 
-class CGenericEvent final : public Container<CGenericEvent, CONTAINER_GENERIC_EVENT, IGenericEvent> {
+class CGenericEvent final
+    : public Container<CGenericEvent, CONTAINER_GENERIC_EVENT, IGenericEvent> {
  public:
   CGenericEvent();
   CGenericEvent(const CGenericEvent& other);

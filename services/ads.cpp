@@ -37,8 +37,8 @@ CAds::CAds(const CAds& other)
       adsType_(other.adsType_) {}
 
 CAds& CAds::operator=(const CAds& other) {
-  SetParameters(other.imagePath_, other.url_, other.adsType_, other.tooltip_,
-                other.sleepInterval_, other.transitionAnimation_);
+  SetParameters(other.imagePath_, other.url_, other.adsType_, other.tooltip_, other.sleepInterval_,
+                other.transitionAnimation_);
   return *this;
 }
 

@@ -1,7 +1,7 @@
+#include "qodata/cag_tokens.h"
+
 #include <limits>
 #include <utility>
-
-#include "qodata/cag_tokens.h"
 
 CCagTokens::CCagTokens() = default;
 

@@ -4,7 +4,8 @@
 
 CConnectionProperties::CConnectionProperties() : serverHost_(QODATA_DEFAULT_SERVER_HOST) {}
 
-CConnectionProperties::CConnectionProperties(const CConnectionProperties& other) : Container(other) {
+CConnectionProperties::CConnectionProperties(const CConnectionProperties& other)
+    : Container(other) {
   *this = other;
 }
 
@@ -64,7 +65,9 @@ void CConnectionProperties::setTimeOut(std::int32_t) {}
 void CConnectionProperties::setServerHost(qo::String host) { serverHost_ = std::move(host); }
 void CConnectionProperties::setServerPort(std::int32_t port) { serverPort_ = port; }
 void CConnectionProperties::setServerType(tagSERVER_TYPE type) { serverType_ = type; }
-void CConnectionProperties::setConnectAttempts(std::int32_t attempts) { connectAttempts_ = attempts; }
+void CConnectionProperties::setConnectAttempts(std::int32_t attempts) {
+  connectAttempts_ = attempts;
+}
 void CConnectionProperties::setProxyHost(qo::String host) { proxyHost_ = std::move(host); }
 void CConnectionProperties::setProxyPort(std::int32_t port) { proxyPort_ = port; }
 void CConnectionProperties::setProxyType(tagPROXY_TYPE type) { proxyType_ = type; }

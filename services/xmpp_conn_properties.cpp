@@ -4,7 +4,9 @@
 #include "qodata/connection.h"
 
 CXMPPConnProperties::CXMPPConnProperties()
-    : domain_(QODATA_DEFAULT_XMPP_DOMAIN), resource_(u"Home"), server_(QODATA_DEFAULT_XMPP_SERVER) {}
+    : domain_(QODATA_DEFAULT_XMPP_DOMAIN),
+      resource_(u"Home"),
+      server_(QODATA_DEFAULT_XMPP_SERVER) {}
 
 CXMPPConnProperties::CXMPPConnProperties(const CXMPPConnProperties& other)
     : Container(other),
@@ -70,7 +72,9 @@ void CXMPPConnProperties::SetResource(qo::String resource) { resource_ = std::mo
 void CXMPPConnProperties::SetPort(std::int32_t port) { port_ = port; }
 void CXMPPConnProperties::SetServer(qo::String server) { server_ = std::move(server); }
 void CXMPPConnProperties::SetTimeout(std::uint32_t timeout) { timeout_ = timeout; }
-void CXMPPConnProperties::SetSLLWarningIgnored(std::int32_t ignored) { sslWarningIgnored_ = ignored; }
+void CXMPPConnProperties::SetSLLWarningIgnored(std::int32_t ignored) {
+  sslWarningIgnored_ = ignored;
+}
 void CXMPPConnProperties::SetPlainTextAllowed(std::int32_t allowed) { plainTextAllowed_ = allowed; }
 void CXMPPConnProperties::SetEncryptionType(tagXMPPCONN_ENCRYPTION_TYPE type) {
   encryptionType_ = type;

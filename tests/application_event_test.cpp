@@ -1,7 +1,8 @@
 // The application event: set once, refusals by status code, the data held as a clone.
+#include "framework/application_event.h"
+
 #include <gtest/gtest.h>
 
-#include "framework/application_event.h"
 #include "framework/catalogue.h"
 #include "probe_containers.h"
 

@@ -1,10 +1,11 @@
 // The token queue: first in, first out, with the stored count standing in when empty.
+#include "qodata/cag_tokens.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "framework/catalogue.h"
-#include "qodata/cag_tokens.h"
 
 namespace {
 

@@ -135,8 +135,9 @@ TEST(XmppConnProperties, CompareIgnoresCaseOnlyInTheThreeTexts) {
   EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetSLLWarningIgnored(1); }));
   EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetPlainTextAllowed(2); }));  // not a bool
   EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetWeb(1); }));
-  EXPECT_TRUE(differs(
-      [](CXMPPConnProperties& p) { p.SetEncryptionType(static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(1)); }));
+  EXPECT_TRUE(differs([](CXMPPConnProperties& p) {
+    p.SetEncryptionType(static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(1));
+  }));
 }
 
 TEST(XmppConnProperties, ClonesAndAssignmentsCompareEqual) {

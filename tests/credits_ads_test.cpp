@@ -1,28 +1,32 @@
 // Credits, credit lists, advertisements and the two advertisement lists.
+#include "qodata/credits_ads.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "framework/catalogue.h"
-#include "qodata/credits_ads.h"
 
 namespace {
 
 std::vector<qo::String> Providers(ICreditList& list) {
   std::vector<qo::String> providers;
-  for (POSITION p = list.getHead(); p != nullptr;) providers.push_back(list.getNext(p)->getProvider());
+  for (POSITION p = list.getHead(); p != nullptr;)
+    providers.push_back(list.getNext(p)->getProvider());
   return providers;
 }
 
 std::vector<qo::String> Images(IAdsList& list) {
   std::vector<qo::String> images;
-  for (POSITION p = list.GetHeadPosition(); p != nullptr;) images.push_back(list.GetNext(p)->GetImagePath());
+  for (POSITION p = list.GetHeadPosition(); p != nullptr;)
+    images.push_back(list.GetNext(p)->GetImagePath());
   return images;
 }
 
 std::vector<qo::String> Images(CAdsList& list) {
   std::vector<qo::String> images;
-  for (POSITION p = list.GetHeadPosition(); p != nullptr;) images.push_back(list.GetNext(p)->GetImagePath());
+  for (POSITION p = list.GetHeadPosition(); p != nullptr;)
+    images.push_back(list.GetNext(p)->GetImagePath());
   return images;
 }
 

@@ -1,10 +1,11 @@
 // The data collection: ordered owned clones walked by position, each released exactly once.
+#include "framework/data_collection.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "framework/catalogue.h"
-#include "framework/data_collection.h"
 #include "probe_containers.h"
 
 namespace {
@@ -104,8 +105,7 @@ TEST(DataCollection, AddingNullAddsNothing) {
 
 TEST(DataCollection, CloneCopiesItemsAndUserValue) {
   const int destroyedBefore = g_probesDestroyed;
-  auto* collection =
-      static_cast<IQoDataCollection*>(qo::MakeContainer(CONTAINER_DATA_COLLECTION));
+  auto* collection = static_cast<IQoDataCollection*>(qo::MakeContainer(CONTAINER_DATA_COLLECTION));
   ASSERT_NE(collection, nullptr);
   AddProbe(*collection, 1);
   AddProbe(*collection, 2);
@@ -147,16 +147,6 @@ TEST(DataCollection, AssignmentReplacesTheItemsWithClones) {
     EXPECT_EQ(g_probesDestroyed - destroyedBefore, 3);  // two caller probes and target's old item
   }
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 5);
-}
-
-TEST(DataCollection, AnswersOnlyItsOwnCode) {
-  CQoDataCollection collection;
-  void* out = nullptr;
-  EXPECT_EQ(collection.GetDataInterface(CONTAINER_DATA_SOURCE, &out), 0);
-  EXPECT_EQ(collection.GetDataInterface(CONTAINER_DATA_COLLECTION, nullptr), 0);
-  EXPECT_EQ(collection.GetDataInterface(CONTAINER_DATA_COLLECTION, &out), 1);
-  static_cast<IQoDataCollection*>(out)->Release();
-  EXPECT_EQ(collection.HolderCount(), 1u);
 }
 
 }  // namespace

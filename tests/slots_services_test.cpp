@@ -56,12 +56,12 @@ TEST(SlotOrder, DataSource) {
   EXPECT_SLOT(IDataSource, SetData, 6);
   EXPECT_SLOT(IDataSource, GetDataType, 7);
   EXPECT_SLOT(IDataSource, GetData, 8);
+  EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface, std::int32_t(IDataSource::*)(IBuddyProfile**),
+                       9);
+  EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface, std::int32_t(IDataSource::*)(IUserProfile**),
+                       10);
   EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface,
-                       std::int32_t (IDataSource::*)(IBuddyProfile**), 9);
-  EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface,
-                       std::int32_t (IDataSource::*)(IUserProfile**), 10);
-  EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface,
-                       std::int32_t (IDataSource::*)(tagCONTAINER_DATATYPE, void**), 2);
+                       std::int32_t(IDataSource::*)(tagCONTAINER_DATATYPE, void**), 2);
 }
 
 TEST(SlotOrder, ConnectionProperties) {

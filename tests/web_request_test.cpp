@@ -1,4 +1,6 @@
 // The web request: body with its trailing zero, parts, parameters, headers, user data, Clone.
+#include "services/web_request.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 
 #include "framework/catalogue.h"
 #include "probe_containers.h"
-#include "services/web_request.h"
 
 namespace {
 
@@ -235,16 +236,6 @@ TEST(WebRequest, CloneCopiesEverythingAndKeepsTheIdentifier) {
   EXPECT_EQ(userData->HolderCount(), 1u);
   clone->Release();
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 2);  // the two held clones, once each
-}
-
-TEST(WebRequest, AnswersOnlyItsOwnCode) {
-  CWebRequest request;
-  void* out = nullptr;
-  EXPECT_EQ(request.GetDataInterface(CONTAINER_GENERIC_DATA, &out), 0);
-  EXPECT_EQ(request.GetDataInterface(CONTAINER_WEB_REQUEST, nullptr), 0);
-  EXPECT_EQ(request.GetDataInterface(CONTAINER_WEB_REQUEST, &out), 1);
-  EXPECT_EQ(out, static_cast<IWebRequest*>(&request));
-  request.Release();
 }
 
 }  // namespace

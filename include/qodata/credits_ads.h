@@ -51,9 +51,8 @@ class ICreditList : public IDataContainer {
 
 class IAds : public IDataContainer {
  public:
-  virtual void SetParameters(qo::String imagePath, qo::String url, ADSTYPE type,
-                             qo::String tooltip, std::uint32_t sleepInterval,
-                             std::uint32_t transitionAnimation) = 0;
+  virtual void SetParameters(qo::String imagePath, qo::String url, ADSTYPE type, qo::String tooltip,
+                             std::uint32_t sleepInterval, std::uint32_t transitionAnimation) = 0;
   virtual void SetImagePath(qo::String imagePath) = 0;
   virtual qo::String GetImagePath() = 0;
   virtual qo::String GetURL() = 0;
@@ -120,7 +119,8 @@ class QODATA_API CCredit : public qo::Container<CCredit, CONTAINER_CREDIT, ICred
 };
 
 // A list of credits it owns. Assignment appends a Copy of each of the source's credits.
-class QODATA_API CCreditList : public qo::Container<CCreditList, CONTAINER_CREDIT_LIST, ICreditList> {
+class QODATA_API CCreditList
+    : public qo::Container<CCreditList, CONTAINER_CREDIT_LIST, ICreditList> {
  public:
   CCreditList();
   // An empty list (one holder), then the assignment.

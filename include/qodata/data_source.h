@@ -39,7 +39,8 @@ QODATA_INTERFACE_CODE(IDataSource, CONTAINER_DATA_SOURCE);
 
 // The data source, offered for direct construction. Copies and assignments hold clones of
 // the source's container; a source that holds nothing gives a target that holds nothing.
-class QODATA_API CQoDataSource : public qo::Container<CQoDataSource, CONTAINER_DATA_SOURCE, IDataSource> {
+class QODATA_API CQoDataSource
+    : public qo::Container<CQoDataSource, CONTAINER_DATA_SOURCE, IDataSource> {
  public:
   // No type (code 0) and no container.
   CQoDataSource();
