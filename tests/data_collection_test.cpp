@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <vector>
 
 #include "framework/catalogue.h"
@@ -147,6 +148,46 @@ TEST(DataCollection, AssignmentReplacesTheItemsWithClones) {
     EXPECT_EQ(g_probesDestroyed - destroyedBefore, 3);  // two caller probes and target's old item
   }
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 5);
+}
+
+// A probe whose copies fail, as when memory runs out.
+class UncopyableProbe : public Probe {
+ public:
+  IDataContainer* Clone() override { throw std::bad_alloc(); }
+};
+
+// A probe whose copy is an UncopyableProbe: a collection can hold one, then fail to copy it.
+class CopiedOnceProbe : public Probe {
+ public:
+  IDataContainer* Clone() override { return static_cast<IProbeMain*>(new UncopyableProbe()); }
+};
+
+TEST(DataCollection, FailingCloneLeavesTheCollectionAsItWas) {
+  const int destroyedBefore = g_probesDestroyed;
+  {
+    CQoDataCollection target;
+    AddProbe(target, 9);
+    target.SetUserValue(4);
+    UncopyableProbe uncopyable;
+    EXPECT_THROW(target.Add(static_cast<IProbeMain*>(&uncopyable)), std::bad_alloc);
+    EXPECT_EQ(target.GetCount(), 1);
+
+    CQoDataCollection source;
+    AddProbe(source, 1);
+    CopiedOnceProbe copiedOnce;
+    source.Add(static_cast<IProbeMain*>(&copiedOnce));
+    source.SetUserValue(5);
+    const int destroyedBeforeAssignment = g_probesDestroyed;
+    EXPECT_THROW(target = source, std::bad_alloc);
+    EXPECT_EQ(g_probesDestroyed - destroyedBeforeAssignment, 1);  // the clone of 1, dropped
+    EXPECT_EQ(Values(target), (std::vector<int>{9}));
+    EXPECT_EQ(target.GetUserValue(), 4u);
+    EXPECT_THROW(CQoDataCollection{source}, std::bad_alloc);
+    EXPECT_THROW(source.Clone(), std::bad_alloc);
+  }
+  // Two probes on the stack, two given and two held by AddProbe, the held uncopyable one and
+  // the three clones of 1 dropped by the failed copies: each destroyed exactly once.
+  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 10);
 }
 
 }  // namespace
