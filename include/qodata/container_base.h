@@ -82,6 +82,8 @@ class Container : public Interfaces..., public ContainerObject {
   IDataContainer* Clone() override {
     return detail::CloneByAssignment<Self, MainInterface>(static_cast<const Self&>(*this));
   }
+  // Typed overloads that an interface adds beside the contract's query stay visible.
+  using Interfaces::GetDataInterface...;
   std::int32_t GetDataInterface(tagCONTAINER_DATATYPE code, void** out) override {
     if (out == nullptr) return 0;
     void* found = detail::FindInterface<Interfaces...>(this, code);
