@@ -10,11 +10,13 @@ CQoDataSource::CQoDataSource(tagCONTAINER_DATATYPE type, IDataContainer* data)
 CQoDataSource::CQoDataSource(const CQoDataSource& other)
     : Container(other), type_(other.type_), data_(qo::HoldClone(other.data_.get())) {}
 
-// A target takes exactly what the source holds: a source without a container leaves the
-// target without one too, so that a copy always equals its source.
+// The data type is always copied; the container only when the source holds one: a source
+// without a container leaves the target's container as it was (as SetData(nullptr) does).
 CQoDataSource& CQoDataSource::operator=(const CQoDataSource& other) {
-  qo::Held<IDataContainer> copy = qo::HoldClone(other.data_.get());
-  data_ = std::move(copy);
+  if (other.data_) {
+    qo::Held<IDataContainer> copy = qo::HoldClone(other.data_.get());  // before releasing ours
+    data_ = std::move(copy);
+  }
   type_ = other.type_;
   return *this;
 }

@@ -126,11 +126,14 @@ TEST(DataSource, CopiesHoldTheirOwnClones) {
   EXPECT_NE(target.GetData(), source.GetData());
   EXPECT_EQ(ScreenNameOf(target.GetData()), u"ann");
 
-  // An empty source empties the target: a copy always equals its source.
+  // An empty source copies its data type but leaves the target's container in place.
+  IDataContainer* held = target.GetData();
   CQoDataSource empty;
   target = empty;
-  EXPECT_EQ(target.GetData(), nullptr);
+  EXPECT_EQ(target.GetData(), held);
   EXPECT_EQ(target.GetDataType(), static_cast<tagCONTAINER_DATATYPE>(0));
+  CQoDataSource copyOfEmpty(empty);
+  EXPECT_EQ(copyOfEmpty.GetData(), nullptr);
   target = source;
   target = target;
   EXPECT_EQ(ScreenNameOf(target.GetData()), u"ann");

@@ -38,7 +38,8 @@ class IDataSource : public IDataContainer {
 QODATA_INTERFACE_CODE(IDataSource, CONTAINER_DATA_SOURCE);
 
 // The data source, offered for direct construction. Copies and assignments hold clones of
-// the source's container; a source that holds nothing gives a target that holds nothing.
+// the source's container; a source that holds nothing leaves the target's container as it
+// was (a copy construction from it then holds nothing).
 class QODATA_API CQoDataSource
     : public qo::Container<CQoDataSource, CONTAINER_DATA_SOURCE, IDataSource> {
  public:
@@ -47,7 +48,8 @@ class QODATA_API CQoDataSource
   // Holds a clone of data (nothing for null).
   CQoDataSource(tagCONTAINER_DATATYPE type, IDataContainer* data);
   CQoDataSource(const CQoDataSource& other);
-  // Copies the type and holds a clone of the source's container; the holder count stays.
+  // Copies the type and, when the source holds a container, holds a clone of it in place of
+  // the target's; the holder count stays.
   CQoDataSource& operator=(const CQoDataSource& other);
   // The same as assignment; returns the target.
   CQoDataSource& operator&(const CQoDataSource& other);
