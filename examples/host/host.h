@@ -62,5 +62,6 @@ void ShowProfiles(Context& context);
 // Returns the buddy list, which the host keeps for the later sections and releases at the end.
 IBuddyList* ShowBuddyList(Context& context);
 void ShowConversation(Context& context, IBuddyList* buddies);
+void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath);
 
 }  // namespace demo

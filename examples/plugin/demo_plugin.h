@@ -1,0 +1,19 @@
+// The demo plug-in's one entry point, as the host resolves it with dlsym.
+#pragma once
+
+#include "qodata/qodata.h"
+
+// Handles a UI element action (`request`, borrowed) and answers with a data collection of the
+// containers it made (`*reply`, one holder owned by the caller). The plug-in makes every
+// container through `app`. S_OK, or E_INVALIDARG when the action carries no buddy.
+extern "C" HRESULT QodataDemoPluginRun(IApplicationCom* app, IDataContainer* request,
+                                       IDataContainer** reply);
+using PFN_QodataDemoPluginRun = HRESULT (*)(IApplicationCom*, IDataContainer*, IDataContainer**);
+
+// Identifiers shared by the plug-in and the host that reads its answer.
+namespace demo_plugin {
+inline constexpr std::uint32_t kDialogId = 0x00070065;  // dialog 101; the high bits are ignored
+inline constexpr std::uint32_t kGreetingParam = 1;
+inline constexpr std::uint32_t kOffsetParam = 2;
+inline constexpr std::uint32_t kBuddyBliiParam = 3;
+}  // namespace demo_plugin
