@@ -3,8 +3,11 @@
 // holds 1 plus the byte offset of its slot in the vtable of the class named in the pointer.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 namespace qo::test {
 
@@ -18,6 +21,21 @@ long SlotOf(MemberFunction function) {
   return static_cast<long>((raw - 1) / sizeof(void*));
 }
 
+struct SlotEntry {
+  const char* name;
+  long slot;
+};
+
+// Each entry must sit in the slot after the one before, the first in `first`.
+inline void ExpectConsecutiveSlots(const char* interfaceName, long first,
+                                   std::initializer_list<SlotEntry> entries) {
+  long expected = first;
+  for (const SlotEntry& entry : entries) {
+    EXPECT_EQ(entry.slot, expected) << interfaceName << "::" << entry.name;
+    ++expected;
+  }
+}
+
 }  // namespace qo::test
 
 // EXPECT that Interface::Operation sits at the slot.
@@ -28,3 +46,25 @@ long SlotOf(MemberFunction function) {
 #define EXPECT_OVERLOAD_SLOT(Interface, Operation, Signature, slot)                         \
   EXPECT_EQ(::qo::test::SlotOf(static_cast<Signature>(&Interface::Operation)), (slot)) \
       << #Interface "::" #Operation " " #Signature
+
+// EXPECT that the operations (none of them overloaded) stand in consecutive slots from
+// `first` on, in the order listed: EXPECT_SLOTS(IMessageList, 5, AddHead, clear, GetSize).
+#define EXPECT_SLOTS(Interface, first, ...)              \
+  ::qo::test::ExpectConsecutiveSlots(#Interface, first, \
+                                     {QO_SLOT_FOR_EACH(QO_SLOT_ENTRY, Interface, __VA_ARGS__)})
+
+#define QO_SLOT_ENTRY(Interface, Operation) \
+  ::qo::test::SlotEntry{#Operation, ::qo::test::SlotOf(&Interface::Operation)},
+
+// A preprocessor loop over up to 256 arguments (C++20 __VA_OPT__).
+#define QO_SLOT_PARENS ()
+#define QO_SLOT_EXPAND(...) QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(__VA_ARGS__))))
+#define QO_SLOT_EXPAND4(...) QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(__VA_ARGS__))))
+#define QO_SLOT_EXPAND3(...) QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(__VA_ARGS__))))
+#define QO_SLOT_EXPAND2(...) QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(__VA_ARGS__))))
+#define QO_SLOT_EXPAND1(...) __VA_ARGS__
+#define QO_SLOT_FOR_EACH(macro, arg, ...) \
+  __VA_OPT__(QO_SLOT_EXPAND(QO_SLOT_FOR_EACH_STEP(macro, arg, __VA_ARGS__)))
+#define QO_SLOT_FOR_EACH_STEP(macro, arg, first, ...) \
+  macro(arg, first) __VA_OPT__(QO_SLOT_FOR_EACH_AGAIN QO_SLOT_PARENS(macro, arg, __VA_ARGS__))
+#define QO_SLOT_FOR_EACH_AGAIN() QO_SLOT_FOR_EACH_STEP
