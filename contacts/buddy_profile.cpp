@@ -5,6 +5,8 @@
 #include <memory>
 #include <utility>
 
+#include "contacts/indexed_fields.h"
+
 CBuddyProfile::CBuddyProfile() = default;
 
 // A buddy in the default state, then the source assigned to it: a copy carries what assignment
@@ -75,6 +77,7 @@ CBuddyProfile& CBuddyProfile::operator=(const CBuddyProfile& other) {
     using std::swap;
     swap(mine, theirs);
   });
+  qo::IndexedFields::Touched(*this);
   return *this;
 }
 
@@ -104,14 +107,21 @@ qo::StringList& CBuddyProfile::GetResourceList() { return resourceList_; }
 void CBuddyProfile::setScreenName(qo::String screenName) { screenName_ = std::move(screenName); }
 void CBuddyProfile::setFavoriteBuddy(bool favorite) { favorite_ = favorite; }
 void CBuddyProfile::setAcceptStatus(std::int32_t acceptStatus) { acceptStatus_ = acceptStatus; }
-void CBuddyProfile::setBLII(std::int32_t blii) { blii_ = blii; }
+void CBuddyProfile::setBLII(std::int32_t blii) {
+  blii_ = blii;
+  qo::IndexedFields::Touched(*this);
+}
 void CBuddyProfile::setQuickCode(qo::String quickCode) { quickCode_ = std::move(quickCode); }
 void CBuddyProfile::setLogonStatus(tagLOGON_STATUS logonStatus) { logonStatus_ = logonStatus; }
 void CBuddyProfile::setAccepted(bool accepted) { accepted_ = accepted; }
 void CBuddyProfile::setAddBuddyRequester(qo::String requester) {
   addBuddyRequester_ = std::move(requester);
 }
-void CBuddyProfile::setDomain(std::int32_t domain) { domain_ = domain; }
+// The domain code decides getBlii, which the buddy list indexes.
+void CBuddyProfile::setDomain(std::int32_t domain) {
+  domain_ = domain;
+  qo::IndexedFields::Touched(*this);
+}
 void CBuddyProfile::SetGroupName(qo::String groupName) { groupName_ = std::move(groupName); }
 qo::String CBuddyProfile::getQuickCode() { return quickCode_; }
 qo::String CBuddyProfile::GetGroupName() { return groupName_; }

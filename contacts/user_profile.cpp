@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "contacts/indexed_fields.h"
+
 namespace {
 
 // Appends copies of every entry of `from`, in order.
@@ -97,6 +99,7 @@ CUserProfile& CUserProfile::operator=(const CUserProfile& other) {
   emailList_.swap(staged.emailList_);
   savedStatuses_.swap(staged.savedStatuses_);
   ResetHolders();
+  qo::IndexedFields::Touched(*this);
   return *this;
 }
 
@@ -112,7 +115,10 @@ void CUserProfile::setName(qo::String firstName, qo::String lastName) {
   firstName_ = std::move(firstName);
   lastName_ = std::move(lastName);
 }
-void CUserProfile::setEmail(qo::String email) { email_ = std::move(email); }
+void CUserProfile::setEmail(qo::String email) {
+  email_ = std::move(email);
+  qo::IndexedFields::Touched(*this);
+}
 void CUserProfile::setAddressInfo(qo::String street, qo::String city, qo::String state,
                                   qo::String country) {
   streetAddress_ = std::move(street);

@@ -11,13 +11,15 @@
 //   CBuddyProfile copies and its own clearCopyOfList.
 // - Replacing a record copies the incoming profile before the old record is released, so
 //   passing the list's own record is safe.
-// Records are kept in a hash map: lookups by key cost one hash lookup; the scans (by BLII, by
-// e-mail address, the lists handed out) visit the records in the map's own order, which
-// callers cannot rely on.
+// Records are kept in a hash map by key. The scan order (of the lists handed out, and which of
+// several records with the same BLII or e-mail address a lookup finds) is the order in which
+// the records were stored: a record stored under a key already present replaces the old one
+// and takes the last place. Lookups by e-mail address and by BLII go through indexes that
+// follow changes made through lent records, with the answer a scan in that order would give.
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
+#include <memory>
 #include <vector>
 
 #include "qodata/buddy_profile.h"
@@ -118,13 +120,8 @@ class QODATA_API CBuddyList : public qo::Container<CBuddyList, CONTAINER_BUDDY_L
                       tagGENDER gender, std::vector<CBuddyProfile>& results);
 
  private:
-  using Records = std::unordered_map<qo::String, qo::Held<IBuddyProfile>>;
-
-  // Stores `copy` (a reference the list already owns) under the key, releasing any record
-  // that was there only after the new one is in place.
-  void Store(const qo::String& key, qo::Held<IBuddyProfile> copy);
-  // The first record (in scan order) whose getBlii equals `blii`.
-  Records::iterator FindByBlii(std::int32_t blii);
-
-  Records records_;
+  // The records, their scan order and the indexes by e-mail address and BLII
+  // (contacts/buddy_list.cpp).
+  class Table;
+  std::unique_ptr<Table> table_;
 };

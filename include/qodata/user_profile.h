@@ -18,6 +18,10 @@
 #include "qodata/export.h"
 #include "qodata/types.h"
 
+namespace qo {
+struct IndexedFields;
+}  // namespace qo
+
 // Identity, contact data, presence, options, images and wallet (type code 1).
 class IUserProfile : public IDataContainer {
  public:
@@ -298,6 +302,9 @@ class QODATA_API CUserProfile
   bool emailUpdates_ = false;
   bool emailForwarding_ = false;
   bool unifiedAccount_ = false;  // written only by setQuilloID
+  // Marks of the buddy list that indexes this profile (contacts/indexed_fields.h). It sits in
+  // what was padding, so the layout is unchanged; assignment never copies it.
+  std::uint8_t indexMarks_ = 0;
   std::int32_t idleTime_ = 0;    // our choice of starting value: not idle
   qo::String theme_;
   std::int32_t emailVerified_ = 0;
@@ -312,6 +319,8 @@ class QODATA_API CUserProfile
   qo::String walletCurrency_;
 
  private:
+  friend struct qo::IndexedFields;
+
   // The normal form of an identifier: lower case, cut at the first transport suffix in the
   // suffixes' fixed order. Reads no field.
   static qo::String TransformQuilloId(qo::String quilloId);
