@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 #include "framework/catalogue.h"
 #include "qodata/data_source.h"
@@ -61,20 +62,18 @@ void Fill(CPluginUIElement& element) {
   element.SetControlState(8);
 }
 
+// Every field, as the getters give it back.
+auto Fields(CPluginUIElement& e) {
+  return std::tuple(e.GetLocation(), e.GetLabel(), e.GetCommandId(), e.GetImage(),
+                    e.GetImageHandle(), e.GetPluginId(), e.GetEventGUID(), e.IsEnabled(),
+                    e.IsVisible(), e.GetUiFilter(), e.GetPUiKey(), e.GetControlType(),
+                    e.GetControlState());
+}
+// What Fill gives: flags come back exactly as set.
 void ExpectFilled(CPluginUIElement& element) {
-  EXPECT_EQ(element.GetLocation(), 4);
-  EXPECT_EQ(element.GetLabel(), u"Send file");
-  EXPECT_EQ(element.GetCommandId(), -17);
-  EXPECT_EQ(element.GetImage(), u"send.png");
-  EXPECT_EQ(element.GetImageHandle(), kBitmap);
-  EXPECT_EQ(element.GetPluginId(), 99);
-  EXPECT_EQ(element.GetEventGUID(), u"{guid}");
-  EXPECT_EQ(element.IsEnabled(), 5);  // flags come back exactly as set
-  EXPECT_EQ(element.IsVisible(), -1);
-  EXPECT_EQ(element.GetUiFilter(), kFilter);
-  EXPECT_EQ(element.GetPUiKey(), u"key");
-  EXPECT_EQ(element.GetControlType(), 0xFFFFFFFFu);
-  EXPECT_EQ(element.GetControlState(), 8u);
+  EXPECT_EQ(Fields(element), std::tuple(4, qo::String(u"Send file"), -17, qo::String(u"send.png"),
+                                        kBitmap, 99, qo::String(u"{guid}"), 5, -1, kFilter,
+                                        qo::String(u"key"), 0xFFFFFFFFu, 8u));
 }
 
 TEST(PluginUIElement, BothViewsShareOneHolderCount) {
@@ -106,39 +105,19 @@ TEST(PluginUIElement, BothViewsShareOneHolderCount) {
   EXPECT_EQ(second->Release(), 1);  // the last holder, dropped through the second view
 }
 
-TEST(PluginUIElement, FieldsAreIndependent) {
+// Our starting values are all zero; image numbers become resource-name texts, 0 no image.
+TEST(PluginUIElement, StartsEmptyAndImageNumbersBecomeResourceNameTexts) {
   CPluginUIElement element;
-  EXPECT_EQ(element.GetLocation(), 0);  // our starting location
-  EXPECT_EQ(element.IsEnabled(), 0);
-  EXPECT_EQ(element.GetImageHandle(), nullptr);
-  EXPECT_EQ(element.GetUiFilter(), nullptr);
-
-  IPluginUIElement2& second = element;
-  second.SetPUiKey(u"ui key");
-  EXPECT_EQ(element.GetEventGUID(), u"");
-  element.SetEventGUID(u"event");
-  EXPECT_EQ(second.GetPUiKey(), u"ui key");
-  second.SetControlType(12);
-  EXPECT_EQ(element.GetPluginId(), 0);
-  element.SetPluginId(34);
-  EXPECT_EQ(second.GetControlType(), 12u);
-  EXPECT_EQ(second.GetControlState(), 0u);
-
-  Fill(element);
-  ExpectFilled(element);
-}
-
-TEST(PluginUIElement, ImageNumbersBecomeResourceNameTexts) {
-  CPluginUIElement element;
+  EXPECT_EQ(Fields(element), std::tuple(0, qo::String(), 0, qo::String(), HBITMAP{}, 0,
+                                        qo::String(), 0, 0, nullptr, qo::String(), 0u, 0u));
   IPluginUIElement& view = element;
-  view.SetImage(std::uint16_t{42});
-  EXPECT_EQ(view.GetImage(), u"#42");
-  view.SetImage(std::uint16_t{65535});
-  EXPECT_EQ(view.GetImage(), u"#65535");
+  for (auto [number, text] : {std::pair<std::uint16_t, const char16_t*>{42, u"#42"},
+                              {65535, u"#65535"}, {0, u""}}) {
+    view.SetImage(qo::String(u"logo.png"));
+    view.SetImage(number);
+    EXPECT_EQ(view.GetImage(), text);
+  }
   view.SetImage(qo::String(u"logo.png"));
-  EXPECT_EQ(view.GetImage(), u"logo.png");
-  view.SetImage(std::uint16_t{0});  // 0: no image
-  EXPECT_EQ(view.GetImage(), u"");
   view.SetImage(0);  // a plain 0 picks the number overload
   EXPECT_EQ(view.GetImage(), u"");
 }
