@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "framework/catalogue.h"
 #include "qodata/buddy_profile.h"
 
@@ -30,20 +32,20 @@ void Fill(CMessage& message, IBuddyProfile* buddy) {
   if (buddy != nullptr) message.SetBuddyProfile(buddy, Medium(3));
 }
 
+// The plain values of a message.
+auto Values(IMessage* m) {
+  return std::tuple(m->getSender(), m->getRecipient(), m->getMessage(), m->getTimeStamp(),
+                    m->getSendMedium(), m->isUnicode(), m->getChargingOption(), m->getStatus(),
+                    m->getStatusTime(), dynamic_cast<CMessage*>(m)->getWalletUserKey());
+}
+const auto kFilledValues = std::tuple(String(u"ann"), String(u"bob"), String(u"hello"),
+                                      qo::Time{1000}, 3, true, 4, 6, qo::Time{2000}, String(u"key"));
+
 TEST(Message, StartsEmptyAndAnswersItsThreeCodesOnOneHolderCount) {
   auto* message = new CMessage();
-  EXPECT_EQ(message->getSender(), u"");
-  EXPECT_EQ(message->getRecipient(), u"");
-  EXPECT_EQ(message->getMessage(), u"");
-  EXPECT_EQ(message->getWalletUserKey(), u"");
-  EXPECT_FALSE(message->isUnicode());
-  EXPECT_EQ(message->getTimeStamp(), 0);
-  EXPECT_EQ(message->getStatusTime(), 0);
-  EXPECT_EQ(message->getStatus(), 0);
-  EXPECT_EQ(message->getChargingOption(), -1);
-  EXPECT_EQ(message->getSendMedium(), 0);
+  EXPECT_EQ(Values(message), std::tuple(String(), String(), String(), qo::Time{0}, 0, false, -1,
+                                        0, qo::Time{0}, String()));
   EXPECT_EQ(message->getAttachmentInterface(), nullptr);
-  EXPECT_EQ(message->getAttachment(), nullptr);
   EXPECT_EQ(message->GetBuddyProfile(), nullptr);
   EXPECT_EQ(message->getRecipient(Medium(0)), nullptr);
 
@@ -77,33 +79,13 @@ TEST(Message, StartsEmptyAndAnswersItsThreeCodesOnOneHolderCount) {
   EXPECT_EQ(views[2]->Release(), 1);
 }
 
-TEST(Message, FactoryMakesEachInterfaceOfAMessage) {
-  IDataContainer* main = qo::MakeContainer(CONTAINER_MESSAGE);
-  IDataContainer* first = qo::MakeContainer(CONTAINER_MESSAGE_01);
-  IDataContainer* second = qo::MakeContainer(CONTAINER_MESSAGE_02);
-  ASSERT_NE(main, nullptr);
-  ASSERT_NE(first, nullptr);
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(static_cast<IMessage*>(main)->getChargingOption(), -1);
-  EXPECT_EQ(static_cast<IMessage_01*>(first)->GetBuddyProfile(), nullptr);
-  EXPECT_EQ(static_cast<IMessage_02*>(second)->getWalletUserKey(), u"");
-  for (IDataContainer* made : {main, first, second}) {
-    EXPECT_EQ(made->GetType(), CONTAINER_MESSAGE);
-    EXPECT_EQ(made->Release(), 1);
-  }
-}
-
 TEST(Message, ConstructorsFillTheirFieldsAndFileTheRecipient) {
   CMessage brief(u"ann", u"hi");
-  EXPECT_EQ(brief.getSender(), u"ann");
-  EXPECT_EQ(brief.getMessage(), u"hi");
-  EXPECT_EQ(brief.getSendMedium(), 0);
-
+  EXPECT_EQ(Values(&brief), std::tuple(String(u"ann"), String(), String(u"hi"), qo::Time{0}, 0,
+                                       false, -1, 0, qo::Time{0}, String()));
   CMessage full(u"ann", u"bob", u"hi", qo::Time{77}, Medium(4), true);
-  EXPECT_EQ(full.getTimeStamp(), 77);
-  EXPECT_TRUE(full.isUnicode());
-  EXPECT_EQ(full.getRecipient(), u"bob");
-  EXPECT_EQ(full.getSendMedium(), 4);
+  EXPECT_EQ(Values(&full), std::tuple(String(u"ann"), String(u"bob"), String(u"hi"),
+                                      qo::Time{77}, 4, true, -1, 0, qo::Time{0}, String()));
   ASSERT_NE(full.getRecipient(Medium(4)), nullptr);
   EXPECT_EQ(*full.getRecipient(Medium(4)), StringList{u"bob"});
 }
@@ -229,16 +211,8 @@ TEST(Message, AssignmentCopiesEverythingAndLeavesOneHolder) {
   CMessage& result = target & source;
   EXPECT_EQ(&result, &target);
   EXPECT_EQ(target.HolderCount(), 1u);
-  EXPECT_EQ(target.getSender(), u"ann");
-  EXPECT_EQ(target.getRecipient(), u"bob");
-  EXPECT_EQ(target.getMessage(), u"hello");
-  EXPECT_EQ(target.getTimeStamp(), 1000);
-  EXPECT_EQ(target.getSendMedium(), 3);
-  EXPECT_TRUE(target.isUnicode());
-  EXPECT_EQ(target.getChargingOption(), 4);
-  EXPECT_EQ(target.getStatus(), 6);
-  EXPECT_EQ(target.getStatusTime(), 2000);  // our choice: the status time travels with the status
-  EXPECT_EQ(target.getWalletUserKey(), u"key");
+  // Our choice: the status time travels with the status.
+  EXPECT_EQ(Values(&target), kFilledValues);
   EXPECT_EQ(target.getRecipient(Medium(11)), nullptr);
   ASSERT_NE(target.getRecipient(Medium(3)), nullptr);
   EXPECT_NE(target.getRecipient(Medium(3)), source.getRecipient(Medium(3)));
@@ -284,7 +258,7 @@ TEST(Message, CopiesAreNewMessagesWithOneHolder) {
     auto* message = dynamic_cast<CMessage*>(made);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->HolderCount(), 1u);
-    EXPECT_EQ(made->getSender(), u"ann");
+    EXPECT_EQ(Values(made), kFilledValues);
     EXPECT_EQ(*made->getRecipient(Medium(3)), (StringList{u"bob", u"carl"}));
     EXPECT_NE(message->GetBuddyProfile(), source->GetBuddyProfile());
     EXPECT_NE(made->getAttachmentInterface(), source->getAttachmentInterface());
