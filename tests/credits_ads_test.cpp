@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "framework/catalogue.h"
@@ -16,18 +17,17 @@ std::vector<qo::String> Providers(ICreditList& list) {
   return providers;
 }
 
-std::vector<qo::String> Images(IAdsList& list) {
+template <class List>
+std::vector<qo::String> Images(List& list) {
   std::vector<qo::String> images;
   for (POSITION p = list.GetHeadPosition(); p != nullptr;)
     images.push_back(list.GetNext(p)->GetImagePath());
   return images;
 }
 
-std::vector<qo::String> Images(CAdsList& list) {
-  std::vector<qo::String> images;
-  for (POSITION p = list.GetHeadPosition(); p != nullptr;)
-    images.push_back(list.GetNext(p)->GetImagePath());
-  return images;
+auto Values(IAds& ads) {
+  return std::tuple(ads.GetImagePath(), ads.GetURL(), ads.GetAdsType(), ads.GetTooltip(),
+                    ads.GetSleepInterval(), ads.GetTransitionAnimation());
 }
 
 CAds* NewAds(const qo::String& image) {
@@ -123,37 +123,31 @@ TEST(CreditList, AssignmentAppendsCopies) {
 }
 
 TEST(Ads, ValuesCopiesAndHolders) {
-  CAds fresh;
-  EXPECT_EQ(fresh.GetImagePath(), u"");
-  EXPECT_EQ(fresh.GetSleepInterval(), 0u);  // our starting values
-  EXPECT_EQ(fresh.GetTransitionAnimation(), 0u);
-  EXPECT_EQ(fresh.GetAdsType(), 0);
+  CAds fresh;  // our starting values
+  EXPECT_EQ(Values(fresh), std::tuple(qo::String(), qo::String(), 0, qo::String(), 0u, 0u));
   fresh.SetParameters(u"img", u"url", static_cast<ADSTYPE>(5), u"tip", 10, 20);
-  EXPECT_EQ(fresh.GetURL(), u"url");
-  EXPECT_EQ(fresh.GetAdsType(), 5);
-  EXPECT_EQ(fresh.GetTooltip(), u"tip");
-  EXPECT_EQ(fresh.GetSleepInterval(), 10u);
-  EXPECT_EQ(fresh.GetTransitionAnimation(), 20u);
+  const auto filled = std::tuple(qo::String(u"img"), qo::String(u"url"), 5, qo::String(u"tip"),
+                                 10u, 20u);
+  EXPECT_EQ(Values(fresh), filled);
 
   fresh.AddRef();
   fresh.AddRef();
   IAds* copy = fresh.Copy();
   EXPECT_EQ(copy->GetType(), CONTAINER_ADS);
   EXPECT_EQ(static_cast<CAds*>(copy)->HolderCount(), 1u);
-  EXPECT_EQ(copy->GetImagePath(), u"img");
-  EXPECT_EQ(copy->GetAdsType(), 5);
+  EXPECT_EQ(Values(*copy), filled);
   copy->SetImagePath(u"other");
   EXPECT_EQ(fresh.GetImagePath(), u"img");
   copy->Release();
 
   CAds constructed(fresh);
   EXPECT_EQ(constructed.HolderCount(), 1u);
-  EXPECT_EQ(constructed.GetTransitionAnimation(), 20u);
+  EXPECT_EQ(Values(constructed), filled);
   CAds target;
   target.AddRef();
   target = fresh;
   EXPECT_EQ(target.HolderCount(), 2u);
-  EXPECT_EQ(target.GetURL(), u"url");
+  EXPECT_EQ(Values(target), filled);
 }
 
 TEST(AdsContainerList, TakesOverTheCallersReference) {
