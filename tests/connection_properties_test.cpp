@@ -1,31 +1,28 @@
 // Connection properties and XMPP connection properties: defaults, copies and Compare.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "framework/catalogue.h"
 #include "qodata/connection.h"
 
 namespace {
 
-TEST(ConnectionProperties, StartsWithTheDefaults) {
-  CConnectionProperties properties;
-  EXPECT_FALSE(properties.getServerHost().empty());  // the deployment's default host
-  EXPECT_EQ(properties.getServerPort(), 6301);
-  EXPECT_EQ(properties.getConnectAttempts(), 3);
-  EXPECT_EQ(properties.getRetries(), 3);
-  EXPECT_EQ(properties.getServerType(), 0);
-  EXPECT_EQ(properties.GetAutoconfigureStatus(), 1);
-  EXPECT_FALSE(properties.useProxyAuthentication());
-  EXPECT_FALSE(properties.useProxyConnection());
-  EXPECT_EQ(properties.getProxyHost(), u"");
-  EXPECT_EQ(properties.getProxyPort(), 0);
-  EXPECT_EQ(properties.getProxyType(), 0);
-  EXPECT_EQ(properties.getProxyUserName(), u"");
-  EXPECT_EQ(properties.getProxyPassword(), u"");
-  EXPECT_EQ(properties.getUrl(), u"");
+using qo::String;
+
+// Every setting, as the getters give it back.
+auto Settings(IConnectionProperties& p) {
+  return std::tuple(p.getServerPort(), p.getServerType(), p.getConnectAttempts(), p.getProxyHost(),
+                    p.getProxyPort(), p.getProxyType(), p.getProxyUserName(), p.getProxyPassword(),
+                    p.useProxyAuthentication(), p.useProxyConnection(), p.getUrl(),
+                    p.getRetries(), p.GetAutoconfigureStatus(), p.getTimeOut(), p.getRefresh());
 }
 
-TEST(ConnectionProperties, RefreshAndTimeOutStoreNothing) {
+TEST(ConnectionProperties, StartsWithTheDefaultsAndRefreshAndTimeOutStoreNothing) {
   CConnectionProperties properties;
+  EXPECT_FALSE(properties.getServerHost().empty());  // the deployment's default host
+  EXPECT_EQ(Settings(properties), std::tuple(6301, 0, 3, String(), 0, 0, String(), String(),
+                                             false, false, String(), 3, 1, 0, 0));
   properties.setTimeOut(60);
   properties.setRefresh(30);
   EXPECT_EQ(properties.getTimeOut(), 0);
@@ -52,19 +49,9 @@ TEST(ConnectionProperties, CopiesCarryEverySettingButNotTheHolders) {
 
   auto check = [](IConnectionProperties& copy) {
     EXPECT_EQ(copy.getServerHost(), u"host");
-    EXPECT_EQ(copy.getServerPort(), -1);
-    EXPECT_EQ(copy.getServerType(), 4);
-    EXPECT_EQ(copy.getConnectAttempts(), 0);
-    EXPECT_EQ(copy.getProxyHost(), u"proxy");
-    EXPECT_EQ(copy.getProxyPort(), 8080);
-    EXPECT_EQ(copy.getProxyType(), 2);
-    EXPECT_EQ(copy.getProxyUserName(), u"user");
-    EXPECT_EQ(copy.getProxyPassword(), u"secret");
-    EXPECT_TRUE(copy.useProxyAuthentication());
-    EXPECT_TRUE(copy.useProxyConnection());
-    EXPECT_EQ(copy.getUrl(), u"http://config");
-    EXPECT_EQ(copy.getRetries(), 7);
-    EXPECT_EQ(copy.GetAutoconfigureStatus(), -2);
+    EXPECT_EQ(Settings(copy), std::tuple(-1, 4, 0, String(u"proxy"), 8080, 2, String(u"user"),
+                                         String(u"secret"), true, true, String(u"http://config"),
+                                         7, -2, 0, 0));
   };
 
   auto* clone = static_cast<IConnectionProperties*>(source.Clone());
@@ -84,21 +71,14 @@ TEST(ConnectionProperties, CopiesCarryEverySettingButNotTheHolders) {
   check(target);
 }
 
-TEST(XmppConnProperties, StartsWithTheDefaults) {
+TEST(XmppConnProperties, StartsWithTheDefaultsAndTheBoshServerIsTheServer) {
   CXMPPConnProperties properties;
   EXPECT_FALSE(properties.GetDomain().empty());  // the deployment's defaults
   EXPECT_FALSE(properties.GetServer().empty());
-  EXPECT_EQ(properties.GetResource(), u"Home");
-  EXPECT_EQ(properties.GetPort(), 5223);
-  EXPECT_EQ(properties.GetTimeout(), 120000u);
-  EXPECT_EQ(properties.GetEncryptType(), 3);
-  EXPECT_EQ(properties.IsPlainTextAllowed(), 1);
-  EXPECT_EQ(properties.IsSSLWarningIgnored(), 0);
-  EXPECT_EQ(properties.IsWeb(), 0);
-}
-
-TEST(XmppConnProperties, BoshServerIsTheServer) {
-  CXMPPConnProperties properties;
+  EXPECT_EQ(std::tuple(properties.GetResource(), properties.GetPort(), properties.GetTimeout(),
+                       properties.GetEncryptType(), properties.IsPlainTextAllowed(),
+                       properties.IsSSLWarningIgnored(), properties.IsWeb()),
+            std::tuple(String(u"Home"), 5223, 120000u, 3, 1, 0, 0));
   properties.SetBoshServer(u"bosh.example");
   EXPECT_EQ(properties.GetServer(), u"bosh.example");
   properties.SetServer(u"direct.example");
@@ -158,9 +138,7 @@ TEST(XmppConnProperties, ClonesAndAssignmentsCompareEqual) {
   auto* clone = static_cast<IXMPPConnProperties*>(source->Clone());
   EXPECT_EQ(clone->GetType(), CONTAINER_XMPP_CONN_PROPERTIES);
   EXPECT_EQ(static_cast<CXMPPConnProperties*>(clone)->HolderCount(), 1u);
-  EXPECT_EQ(clone->IsSSLWarningIgnored(), 1);
-  EXPECT_EQ(clone->IsPlainTextAllowed(), 0);
-  EXPECT_EQ(clone->Compare(source), 1);
+  EXPECT_EQ(clone->Compare(source), 1);  // Compare weighs every field
 
   CXMPPConnProperties target;
   target.AddRef();
