@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "framework/catalogue.h"
 
 namespace {
@@ -13,18 +15,26 @@ using qo::String;
 constexpr auto Medium(std::int32_t value) { return static_cast<tagSEND_MEDIUM>(value); }
 constexpr auto MsgType(std::int32_t value) { return static_cast<SYSTEM_MSG_TYPE>(value); }
 
+// The message proper, as the getters give it back.
+auto Proper(IMessage& m) {
+  return std::tuple(m.getSender(), m.getRecipient(), m.getMessage(), m.getTimeStamp(),
+                    m.getSendMedium(), m.isUnicode());
+}
+const auto kAnnToBob = std::tuple(String(u"ann"), String(u"bob"), String(u"hi"), qo::Time{50});
+
+// A system message's fields: content, number, message type, type, event, modal, final.
+auto Fields(ISystemMessage& m) {
+  return std::tuple(m.getMsgContent(), m.getMsgID(), m.getMsgType(), m.getType(), m.getEventId(),
+                    m.IsModal(), m.IsFinal());
+}
+
 TEST(InboxMessage, ConstructorFilesNoRecipientAndSetsTheMedium) {
   CInboxMessage inbox(u"ann", u"bob", u"hi", qo::Time{50}, Medium(3), true);
   EXPECT_EQ(inbox.GetType(), CONTAINER_MESSAGE);
-  EXPECT_EQ(inbox.getSender(), u"ann");
-  EXPECT_EQ(inbox.getRecipient(), u"bob");
-  EXPECT_EQ(inbox.getMessage(), u"hi");
-  EXPECT_EQ(inbox.getTimeStamp(), 50);
-  EXPECT_TRUE(inbox.isUnicode());
+  // setSendMedium stores the medium (our choice), so the inbox message knows it.
+  EXPECT_EQ(Proper(inbox), std::tuple_cat(kAnnToBob, std::tuple(3, true)));
   EXPECT_EQ(inbox.getRecipientCount(Medium(3)), 0);
   EXPECT_EQ(inbox.getRecipient(Medium(3)), nullptr);
-  // setSendMedium stores the medium (our choice), so the inbox message knows it.
-  EXPECT_EQ(inbox.getSendMedium(), 3);
   CInboxMessage empty;
   EXPECT_EQ(empty.getChargingOption(), -1);
 }
@@ -42,12 +52,7 @@ TEST(InboxMessage, AssignmentCopiesTheMessageProperOnly) {
   target.AddRef();
   CInboxMessage& result = target & source;
   EXPECT_EQ(&result, &target);
-  EXPECT_EQ(target.getSender(), u"ann");
-  EXPECT_EQ(target.getRecipient(), u"bob");
-  EXPECT_EQ(target.getMessage(), u"hi");
-  EXPECT_EQ(target.getSendMedium(), 3);
-  EXPECT_EQ(target.getTimeStamp(), 50);
-  EXPECT_TRUE(target.isUnicode());
+  EXPECT_EQ(Proper(target), std::tuple_cat(kAnnToBob, std::tuple(3, true)));
   // Left as they were: lists, status, charging option, wallet key and holder count.
   EXPECT_EQ(target.getRecipientCount(Medium(9)), 1);
   EXPECT_EQ(target.getStatus(), 8);
@@ -73,7 +78,7 @@ TEST(OutboxMessage, OwnStatusIsAnsweredWhileCopiesCarryTheMessagesStatus) {
   EXPECT_EQ(outbox->GetType(), CONTAINER_MESSAGE);
   EXPECT_EQ(outbox->getStatus(), 5);
   EXPECT_EQ(outbox->getStatusTime(), 60);
-  EXPECT_EQ(outbox->getRecipient(), u"bob");
+  EXPECT_EQ(Proper(*outbox), std::tuple_cat(kAnnToBob, std::tuple(2, false)));
   EXPECT_EQ(outbox->getRecipientCount(Medium(2)), 0);
 
   outbox->SetStatus(9);
@@ -90,7 +95,7 @@ TEST(OutboxMessage, OwnStatusIsAnsweredWhileCopiesCarryTheMessagesStatus) {
     ASSERT_NE(dynamic_cast<CMessage*>(made), nullptr);
     EXPECT_EQ(made->getStatus(), 9);
     EXPECT_EQ(made->getStatusTime(), 70);
-    EXPECT_EQ(made->getSender(), u"ann");
+    EXPECT_EQ(Proper(*made), std::tuple_cat(kAnnToBob, std::tuple(2, false)));
     made->Release();
   }
   outbox->Release();
@@ -101,8 +106,7 @@ TEST(OutboxMessage, AssignmentAddsTheOwnStatusToTheMessageProper) {
   source.SetStatus(1);
   COutboxMessage target(u"x", u"y", u"z", qo::Time{1}, Medium(7), qo::Time{2}, 3, false);
   target = source;
-  EXPECT_EQ(target.getSender(), u"ann");
-  EXPECT_EQ(target.getSendMedium(), 2);
+  EXPECT_EQ(Proper(target), std::tuple_cat(kAnnToBob, std::tuple(2, true)));
   EXPECT_EQ(target.getStatus(), 5);
   EXPECT_EQ(target.getStatusTime(), 60);
   EXPECT_EQ(static_cast<CMessage&>(target).CMessage::getStatus(), 0);  // the message's own stays
@@ -110,7 +114,7 @@ TEST(OutboxMessage, AssignmentAddsTheOwnStatusToTheMessageProper) {
   COutboxMessage copied(source);
   EXPECT_EQ(copied.getStatus(), 5);
   EXPECT_EQ(copied.getStatusTime(), 60);
-  EXPECT_TRUE(copied.isUnicode());
+  EXPECT_EQ(Proper(copied), std::tuple_cat(kAnnToBob, std::tuple(2, true)));
 }
 
 TEST(InboxMessage, CloneOfAnInboxMessageIsAPlainMessage) {
@@ -121,7 +125,7 @@ TEST(InboxMessage, CloneOfAnInboxMessageIsAPlainMessage) {
   ASSERT_NE(message, nullptr);
   EXPECT_EQ(dynamic_cast<CInboxMessage*>(message), nullptr);
   EXPECT_EQ(message->HolderCount(), 1u);
-  EXPECT_EQ(message->getRecipient(), u"bob");
+  EXPECT_EQ(Proper(*message), std::tuple_cat(kAnnToBob, std::tuple(3, false)));
   clone->Release();
 }
 
@@ -130,16 +134,10 @@ TEST(SystemMessage, StartsWithDefaultsAndTheNextNumber) {
   CSystemMessage second(u"notice", MsgType(3), 99);
   EXPECT_EQ(second.getMsgID(), first.getMsgID() + 1);
   EXPECT_EQ(first.GetType(), CONTAINER_SYSTEM_MESSAGE);
-  EXPECT_EQ(first.getType(), -1);
-  EXPECT_EQ(first.getMsgType(), 0);
-  EXPECT_EQ(first.IsModal(), 0);
-  EXPECT_EQ(first.IsFinal(), 0);
+  EXPECT_EQ(Fields(first), std::tuple(String(), first.getMsgID(), 0, -1, String(), 0, 0));
   EXPECT_EQ(first.GetUserResponse(), nullptr);
-  EXPECT_EQ(first.getMsgContent(), u"");
-  EXPECT_EQ(first.getEventId(), u"");
-  EXPECT_EQ(second.getMsgContent(), u"notice");
-  EXPECT_EQ(second.getMsgType(), 3);
-  EXPECT_EQ(second.getType(), -1);
+  EXPECT_EQ(Fields(second),
+            std::tuple(String(u"notice"), second.getMsgID(), 3, -1, String(), 0, 0));
 
   IDataContainer* made = qo::MakeContainer(CONTAINER_SYSTEM_MESSAGE);
   ASSERT_NE(made, nullptr);
@@ -150,38 +148,19 @@ TEST(SystemMessage, StartsWithDefaultsAndTheNextNumber) {
 }
 
 TEST(SystemMessage, EachSetParametersOverloadSetsItsOwnFields) {
-  CSystemMessage message;
-  message.SetParameters(u"event-1");
-  EXPECT_EQ(message.getEventId(), u"event-1");
-  EXPECT_EQ(message.getMsgContent(), u"");
-
-  message.SetParameters(u"c", 40, MsgType(2));
-  EXPECT_EQ(message.getMsgID(), 40);
-  EXPECT_EQ(message.getMsgType(), 2);
-  EXPECT_EQ(message.getEventId(), u"event-1");
-  EXPECT_EQ(message.getType(), -1);
-
-  message.SetParameters(u"c", 41, MsgType(2), 7, u"event-2");
-  EXPECT_EQ(message.getType(), 7);
-  EXPECT_EQ(message.getEventId(), u"event-2");
-  EXPECT_EQ(message.IsModal(), 0);
-
-  message.SetParameters(u"c", 42, MsgType(2), 7, u"event-3", u"detail");
-  EXPECT_EQ(message.getMsgID(), 42);
-  EXPECT_EQ(message.IsModal(), 0);
-
-  message.SetParameters(u"c", 43, MsgType(2), 7, u"event-3", u"detail", 1);
-  EXPECT_EQ(message.IsModal(), 1);
-  EXPECT_EQ(message.IsFinal(), 0);
-
-  message.SetParameters(u"d", 44, MsgType(5), 8, u"event-4", u"detail", 0, 1);
-  EXPECT_EQ(message.getMsgContent(), u"d");
-  EXPECT_EQ(message.getMsgID(), 44);
-  EXPECT_EQ(message.getMsgType(), 5);
-  EXPECT_EQ(message.getType(), 8);
-  EXPECT_EQ(message.getEventId(), u"event-4");
-  EXPECT_EQ(message.IsModal(), 0);
-  EXPECT_EQ(message.IsFinal(), 1);
+  CSystemMessage m;
+  m.SetParameters(u"event-1");
+  EXPECT_EQ(Fields(m), std::tuple(String(), m.getMsgID(), 0, -1, String(u"event-1"), 0, 0));
+  m.SetParameters(u"c", 40, MsgType(2));
+  EXPECT_EQ(Fields(m), std::tuple(String(u"c"), 40, 2, -1, String(u"event-1"), 0, 0));
+  m.SetParameters(u"c", 41, MsgType(2), 7, u"event-2");
+  EXPECT_EQ(Fields(m), std::tuple(String(u"c"), 41, 2, 7, String(u"event-2"), 0, 0));
+  m.SetParameters(u"c", 42, MsgType(2), 7, u"event-3", u"detail");
+  EXPECT_EQ(Fields(m), std::tuple(String(u"c"), 42, 2, 7, String(u"event-3"), 0, 0));
+  m.SetParameters(u"c", 43, MsgType(2), 7, u"event-3", u"detail", 1);
+  EXPECT_EQ(Fields(m), std::tuple(String(u"c"), 43, 2, 7, String(u"event-3"), 1, 0));
+  m.SetParameters(u"d", 44, MsgType(5), 8, u"event-4", u"detail", 0, 1);
+  EXPECT_EQ(Fields(m), std::tuple(String(u"d"), 44, 5, 8, String(u"event-4"), 0, 1));
 }
 
 TEST(SystemMessage, CopyConstructionAssignmentAndCloneTreatTheResponseDifferently) {
@@ -195,7 +174,7 @@ TEST(SystemMessage, CopyConstructionAssignmentAndCloneTreatTheResponseDifferentl
 
   // The copy constructor copies everything, the response address included.
   CSystemMessage copied(*source);
-  EXPECT_EQ(copied.getMsgID(), 500);
+  EXPECT_EQ(Fields(copied), std::tuple(String(u"notice"), 500, 1, 2, String(u"event"), 1, 1));
   EXPECT_EQ(copied.GetUserResponse(), &response);
   EXPECT_EQ(copied.HolderCount(), 1u);
 
@@ -206,17 +185,14 @@ TEST(SystemMessage, CopyConstructionAssignmentAndCloneTreatTheResponseDifferentl
   target.AddRef();
   CSystemMessage& result = target & *source;
   EXPECT_EQ(&result, &target);
-  EXPECT_EQ(target.getMsgID(), 500);
-  EXPECT_EQ(target.getEventId(), u"event");
-  EXPECT_EQ(target.IsModal(), 1);
-  EXPECT_EQ(target.IsFinal(), 1);
+  const auto sourceFields = std::tuple(String(u"notice"), 500, 1, 2, String(u"event"), 1, 1);
+  EXPECT_EQ(Fields(target), sourceFields);
   EXPECT_EQ(target.GetUserResponse(), &otherResponse);
   EXPECT_EQ(target.HolderCount(), 2u);
 
   // A clone carries the number but no response, with one holder.
   auto* clone = static_cast<ISystemMessage*>(source->Clone());
-  EXPECT_EQ(clone->getMsgID(), 500);
-  EXPECT_EQ(clone->getMsgContent(), u"notice");
+  EXPECT_EQ(Fields(*clone), sourceFields);
   EXPECT_EQ(clone->GetUserResponse(), nullptr);
   EXPECT_EQ(static_cast<CSystemMessage*>(clone)->HolderCount(), 1u);
   clone->Release();
