@@ -143,6 +143,18 @@ CAdsList::~CAdsList() {
   while (!IsEmpty()) delete Base::RemoveHead();
 }
 
-POSITION CAdsList::AddHead(CAds* ads) { return Base::AddHead(ads); }
+// The list owns the element from the call on: should the list fail to grow, the element is
+// destroyed rather than leaked (as CIAdsList releases the reference it was given).
+POSITION CAdsList::AddHead(CAds* ads) {
+  std::unique_ptr<CAds> owned(ads);
+  POSITION position = Base::AddHead(ads);
+  owned.release();
+  return position;
+}
 
-POSITION CAdsList::AddTail(CAds* ads) { return Base::AddTail(ads); }
+POSITION CAdsList::AddTail(CAds* ads) {
+  std::unique_ptr<CAds> owned(ads);
+  POSITION position = Base::AddTail(ads);
+  owned.release();
+  return position;
+}

@@ -215,7 +215,7 @@ class QODATA_API CAdsList : private qo::PtrList<CAds> {
   CAdsList& operator&(const CAdsList& other);
   ~CAdsList();
 
-  // The list takes ownership of the element.
+  // The list takes ownership of the element, also when adding it fails (it is destroyed).
   POSITION AddHead(CAds* ads);
   POSITION AddTail(CAds* ads);
 
