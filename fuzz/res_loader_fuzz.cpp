@@ -1,0 +1,73 @@
+// The .res loader on any bytes: it refuses them or makes a module whose every found resource
+// lies inside the bytes (AddressSanitizer sees a read past them), bitmaps made from it are
+// all deleted again, and a window element loads its dialog and control bitmaps from it.
+#include <cstdint>
+#include <vector>
+
+#include "fuzz_input.h"
+#include "platform/resources.h"
+#include "qodata/plugin_window.h"
+
+namespace {
+
+using namespace qo::platform;
+
+// Candidate resource names: every word that follows a 0xFFFF marker, as numeric names are
+// written in the file, and a few fixed ones.
+std::vector<std::uint16_t> CandidateNames(const std::uint8_t* data, std::size_t size) {
+  std::vector<std::uint16_t> names = {0, 1, 101, 201};
+  for (std::size_t i = 0; i + 3 < size && names.size() < 64; i += 2) {
+    if (data[i] == 0xFF && data[i + 1] == 0xFF) {
+      names.push_back(static_cast<std::uint16_t>(data[i + 2] | (data[i + 3] << 8)));
+    }
+  }
+  return names;
+}
+
+unsigned Touch(const std::uint8_t* bytes, std::size_t size) {
+  unsigned sum = 0;
+  for (std::size_t i = 0; i < size; ++i) sum += bytes[i];
+  return sum;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::size_t bitmapsBefore = LiveBitmapCount();
+  HINSTANCE module = LoadResourceModuleFromBytes(std::vector<std::uint8_t>(data, data + size));
+  if (module == nullptr) return 0;
+
+  unsigned sum = 0;
+  for (std::uint16_t name : CandidateNames(data, size)) {
+    for (std::uint16_t type : {kResourceTypeBitmap, kResourceTypeDialog, kResourceTypeDialogInit}) {
+      ResourceHandle resource = FindResource(module, name, type);
+      const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
+      const std::uint32_t length = SizeofResource(module, resource);
+      if ((bytes == nullptr) != (resource == nullptr)) qo::fuzz::Fail("found but not loaded");
+      if (bytes != nullptr) sum += Touch(bytes, length);
+    }
+    if (HBITMAP bitmap = LoadBitmap(module, name)) {
+      const std::vector<std::uint8_t> bitmapBytes = BitmapBytes(bitmap);
+      sum += Touch(bitmapBytes.data(), bitmapBytes.size());
+      if (DeleteObject(bitmap) != 1 || DeleteObject(bitmap) != 0) qo::fuzz::Fail("delete");
+    }
+
+    // A window with this dialog and a control per bitmap name.
+    CPluginWindowElement window;
+    window.SetDialogID(name);
+    window.AddControl(1, u"control", CRect(0, 0, 10, 10), 0, name);
+    window.AddControl(2, u"none", CRect(), 0, 0);
+    if (window.LoadResource(module) == 1 && window.GetDialogTemplate() == nullptr) {
+      qo::fuzz::Fail("loaded without a template");
+    }
+    IPluginWindowElement* copy = window.Copy();
+    copy->Release();
+    window.UnloadResource(module);
+  }
+  FreeResourceModule(module);
+  if (FindResource(module, 1, kResourceTypeBitmap) != nullptr) qo::fuzz::Fail("freed module found");
+  if (LiveBitmapCount() != bitmapsBefore) qo::fuzz::Fail("a bitmap outlived its controls");
+  volatile unsigned sink = sum;  // keeps the reads
+  (void)sink;
+  return 0;
+}
