@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/catalogue.h"
@@ -43,7 +44,17 @@ std::uint16_t FirstWord(const void* data) {
   return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
 }
 
+// What a window shows: text, place, size, repaint flag and show command.
+auto Shown(const qo::platform::WindowState& s) {
+  return std::tuple(s.text, s.x, s.y, s.width, s.height, s.repaint, s.showCommand);
+}
+
 bool IsLive(HBITMAP bitmap) { return !qo::platform::BitmapBytes(bitmap).empty(); }
+
+// A control's description: identifier, label, rectangle, style and window.
+auto Described(IPluginWindowControl* c) {
+  return std::tuple(c->GetID(), c->GetLabel(), c->GetRect(), c->GetStyle(), c->GetHwnd());
+}
 
 const auto kKeyA = static_cast<tagPLUGINCONTROL_RES_KEY>(1);
 const auto kKeyB = static_cast<tagPLUGINCONTROL_RES_KEY>(2);
@@ -218,14 +229,7 @@ TEST(PluginWindowElement, WindowCallsReachTheWindowOnlyWhenOneIsSet) {
   EXPECT_EQ(element.SetWindowTextW(u"title"), 1);
   EXPECT_EQ(element.MoveWindow(CRect(10, 20, 110, 70), 0), 1);
   EXPECT_EQ(element.ShowWindow(3), 1);  // stored only; the window is not touched
-  const qo::platform::WindowState state = window.State();
-  EXPECT_EQ(state.text, u"title");
-  EXPECT_EQ(state.x, 10);
-  EXPECT_EQ(state.y, 20);
-  EXPECT_EQ(state.width, 100);
-  EXPECT_EQ(state.height, 50);
-  EXPECT_EQ(state.repaint, 0);
-  EXPECT_EQ(state.showCommand, 0);
+  EXPECT_EQ(Shown(window.State()), std::tuple(qo::String(u"title"), 10, 20, 100, 50, 0, 0));
   EXPECT_EQ(element.GetCmdShow(), 3);
 
   // Extreme coordinates wrap like 32-bit window arithmetic instead of overflowing.
@@ -255,13 +259,8 @@ TEST(PluginWindowControl, WindowCallsReachTheWindowOnlyWhenOneIsSetAndMoveRepain
   EXPECT_NE(control.ShowWindow(0), 0);  // visible before
   EXPECT_EQ(control.SetWindowTextW(u"text"), 1);
   EXPECT_EQ(control.MoveWindow(CRect(5, 6, 25, 16), 0), 1);
-  const qo::platform::WindowState state = window.State();
-  EXPECT_EQ(state.text, u"text");
-  EXPECT_EQ(state.x, 5);
-  EXPECT_EQ(state.y, 6);
-  EXPECT_EQ(state.width, 20);
-  EXPECT_EQ(state.height, 10);
-  EXPECT_EQ(state.repaint, 1);  // always repaints
+  // A control's move always repaints.
+  EXPECT_EQ(Shown(window.State()), std::tuple(qo::String(u"text"), 5, 6, 20, 10, 1, 0));
 }
 
 TEST(PluginWindowElement, KeepsOneControlPerIdentifierAndLendsThem) {
@@ -273,9 +272,8 @@ TEST(PluginWindowElement, KeepsOneControlPerIdentifierAndLendsThem) {
   EXPECT_EQ(element.AddControl(4, u"second", CRect(1, 1, 2, 2), 9, 0), 0);
   EXPECT_EQ(dynamic_cast<CPluginWindowControl*>(first)->HolderCount(), 1u);
   first->Release();
-  EXPECT_EQ(element.GetControl(4)->GetLabel(), u"second");
-  EXPECT_EQ(element.GetControl(4)->GetStyle(), 9u);
-  EXPECT_EQ(element.GetControl(4)->GetRect(), CRect(1, 1, 2, 2));
+  EXPECT_EQ(Described(element.GetControl(4)),
+            std::tuple(4u, qo::String(u"second"), CRect(1, 1, 2, 2), 9u, HWND{}));
   EXPECT_EQ(element.GetControl(5), nullptr);
   element.AddControl(2, u"two", CRect(), 0, 0);
 
@@ -290,8 +288,7 @@ TEST(PluginWindowElement, KeepsOneControlPerIdentifierAndLendsThem) {
 
 TEST(PluginWindowControl, ResourceMapsAndAssignmentMerge) {
   CPluginWindowControl control;
-  EXPECT_EQ(control.GetID(), 0u);
-  EXPECT_EQ(control.GetLabel(), u"");
+  EXPECT_EQ(Described(&control), std::tuple(0u, qo::String(), CRect(), 0u, HWND{}));
   EXPECT_EQ(control.AddResource(kKeyA, u"text"), 1);
   EXPECT_EQ(control.AddResource(kKeyA, 7u), 1);  // same key, the other kind: both stay
   qo::String text = u"untouched";
@@ -319,11 +316,8 @@ TEST(PluginWindowControl, ResourceMapsAndAssignmentMerge) {
   control.AddRef();
   EXPECT_EQ(&(control = source), &control);
   EXPECT_EQ(control.HolderCount(), 2u);
-  EXPECT_EQ(control.GetID(), 12u);
-  EXPECT_EQ(control.GetLabel(), u"source");
-  EXPECT_EQ(control.GetRect(), CRect(1, 2, 3, 4));
-  EXPECT_EQ(control.GetStyle(), 0x10u);
-  EXPECT_EQ(control.GetHwnd(), window.handle);
+  EXPECT_EQ(Described(&control),
+            std::tuple(12u, qo::String(u"source"), CRect(1, 2, 3, 4), 0x10u, window.handle));
   control.GetResource(kKeyA, text);
   control.GetResource(kKeyA, number);
   EXPECT_EQ(text, u"replaced");  // the target's own stays
@@ -334,12 +328,20 @@ TEST(PluginWindowControl, ResourceMapsAndAssignmentMerge) {
 
   auto* clone = static_cast<IPluginWindowControl*>(source.Clone());
   EXPECT_EQ(clone->GetType(), CONTAINER_PLUGIN_WINDOW_CONTROL);
-  EXPECT_EQ(clone->GetID(), 12u);
+  EXPECT_EQ(Described(clone), Described(&source));
   EXPECT_EQ(clone->GetResource(kKeyB, text), 1);
   clone->AddResource(kKeyB, u"clone's own");
   source.GetResource(kKeyB, text);
   EXPECT_EQ(text, u"from source");
   clone->Release();
+}
+
+// An element's own values: window number, dialog, window, show command, resource handle,
+// event handler, dialog template and init data.
+auto Values(IPluginWindowElement& e) {
+  return std::tuple(e.GetID(), e.GetDialogID(), e.GetHwnd(), e.GetCmdShow(),
+                    static_cast<void*>(e.GetResourceHandle()), e.GetEventHandler(),
+                    e.GetDialogTemplate(), e.GetDialogInit());
 }
 
 TEST(PluginWindowElement, AssignmentClonesControlsAndKeepsTheTargetsOthers) {
@@ -365,14 +367,9 @@ TEST(PluginWindowElement, AssignmentClonesControlsAndKeepsTheTargetsOthers) {
   target.AddControl(3, u"target three", CRect(), 0, 0);
   EXPECT_EQ(&(target = source), &target);
   EXPECT_EQ(target.HolderCount(), 2u);
-  EXPECT_EQ(target.GetID(), 500u);
-  EXPECT_EQ(target.GetDialogID(), 101u);
-  EXPECT_EQ(target.GetHwnd(), window.handle);
-  EXPECT_EQ(target.GetCmdShow(), 5);
-  EXPECT_EQ(target.GetResourceHandle(), &handler);
-  EXPECT_EQ(target.GetEventHandler(), handlerView);
-  EXPECT_EQ(target.GetDialogTemplate(), &dialogTemplate);
-  EXPECT_EQ(target.GetDialogInit(), &handler);
+  const auto sourceValues = std::tuple(500u, 101u, window.handle, 5, static_cast<void*>(&handler),
+                                       handlerView, &dialogTemplate, static_cast<void*>(&handler));
+  EXPECT_EQ(Values(target), sourceValues);
   std::vector<IPluginWindowControl*> controls;
   ASSERT_EQ(target.GetControls(controls), 3u);
   EXPECT_EQ(controls[0]->GetLabel(), u"source one");
@@ -384,14 +381,14 @@ TEST(PluginWindowElement, AssignmentClonesControlsAndKeepsTheTargetsOthers) {
   // Our choice: a copy construction copies the window number and the controls.
   CPluginWindowElement constructed(source);
   EXPECT_EQ(constructed.HolderCount(), 1u);
-  EXPECT_EQ(constructed.GetID(), 500u);
+  EXPECT_EQ(Values(constructed), sourceValues);
   ASSERT_NE(constructed.GetControl(2), nullptr);
   EXPECT_NE(constructed.GetControl(2), source.GetControl(2));
 
   IDataContainer* clone = source.Clone();
   auto* cloned = static_cast<IPluginWindowElement*>(clone);
   EXPECT_EQ(cloned->GetType(), CONTAINER_PLUGIN_WINDOW_ELEMENT);
-  EXPECT_EQ(cloned->GetID(), 500u);
+  EXPECT_EQ(Values(*cloned), sourceValues);
   EXPECT_EQ(cloned->GetControl(1)->GetLabel(), u"source one");
   cloned->GetControl(1)->AddResource(kKeyA, 1u);
   std::uint32_t number = 0;
