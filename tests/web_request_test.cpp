@@ -30,7 +30,8 @@ TEST(WebRequest, BodyKeepsATrailingZeroAndSurvivesAnEmptySetBody) {
   EXPECT_NE(body, bytes);
   EXPECT_EQ(std::memcmp(body, "abc", 4), 0);  // the three bytes, then 0
 
-  request.SetBody(5, 6, nullptr, 0);
+  request.SetBody(1, 1, nullptr, 0);
+  request.SetBody(5, 6, bytes, 0);  // no bytes either way: the body stays
   EXPECT_EQ(request.GetBodyFlags(), 5u);
   EXPECT_EQ(request.GetBodyType(), 6u);
   EXPECT_EQ(request.GetBodyLength(), 3u);
