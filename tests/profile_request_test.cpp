@@ -5,6 +5,8 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "contacts/transport_suffix.h"
 #include "qodata/user_profile.h"
@@ -50,44 +52,29 @@ TEST(TransportSuffix, FiveConstantsInNormalisationOrderAndByDomainCode) {
   }
 }
 
+// The identifier is lower-cased and loses a transport suffix (in any case) and whatever
+// follows it; with two suffixes the cut is at the first in suffix order, not in text order.
 TEST(QuilloId, IsLowerCasedAndLosesItsTransportSuffix) {
   CUserProfile profile;
-  profile.setQuilloID(u"Alice" + Upper(kYahoo));
-  EXPECT_EQ(profile.getQuilloID(), u"alice");
-  EXPECT_TRUE(profile.isUnifiedAccount());
-
-  // Every network's suffix, in any case.
+  const std::pair<String, String> cases[] = {
+      {u"Alice" + Upper(kYahoo), u"alice"},
+      {u"carol" + kMsn + u"/Resource-1", u"carol"},
+      {u"Dave@Example.COM", u"dave@example.com"},  // no suffix: only lower-cased
+      {u"Eve@TRANSPORT_", u"eve@transport_"},      // a partial suffix is not a suffix
+      {kIcq, u""},                                 // a suffix at the very start leaves nothing
+      // AOL first in the text, Google first in the suffix order: the cut is at Google's.
+      {u"X" + kAol + u"Y" + kGoogle + u"Z", u"x@transport_aol.comy"},
+      {u"A" + Upper(kMsn) + u"B" + kYahoo, u"a@transport_hotmail.comb"},
+      {u"c" + kIcq + u"d" + kIcq, u"c"},  // the first occurrence of a suffix that appears twice
+  };
+  for (const auto& [given, stored] : cases) {
+    profile.setQuilloID(given);
+    EXPECT_EQ(profile.getQuilloID(), stored) << std::string(given.begin(), given.end());
+  }
   for (const String* suffix : qo::kTransportSuffixes) {
     profile.setQuilloID(u"Bob" + *suffix);
     EXPECT_EQ(profile.getQuilloID(), u"bob");
   }
-
-  // Text after the suffix goes with it.
-  profile.setQuilloID(u"carol" + kMsn + u"/Resource-1");
-  EXPECT_EQ(profile.getQuilloID(), u"carol");
-
-  // Without a suffix, the identifier is only lower-cased; a partial suffix is not a suffix.
-  profile.setQuilloID(u"Dave@Example.COM");
-  EXPECT_EQ(profile.getQuilloID(), u"dave@example.com");
-  profile.setQuilloID(u"Eve@TRANSPORT_");
-  EXPECT_EQ(profile.getQuilloID(), u"eve@transport_");
-
-  // A suffix at the very start leaves nothing.
-  profile.setQuilloID(kIcq);
-  EXPECT_EQ(profile.getQuilloID(), u"");
-}
-
-TEST(QuilloId, TwoSuffixesCutAtTheFirstInSuffixOrderNotInTextOrder) {
-  CUserProfile profile;
-  // AOL comes first in the text, Google first in the suffix order: the cut is at Google's.
-  profile.setQuilloID(u"X" + kAol + u"Y" + kGoogle + u"Z");
-  EXPECT_EQ(profile.getQuilloID(), u"x@transport_aol.comy");
-  // Yahoo before MSN in the suffix order, whatever the text order and case.
-  profile.setQuilloID(u"A" + Upper(kMsn) + u"B" + kYahoo);
-  EXPECT_EQ(profile.getQuilloID(), u"a@transport_hotmail.comb");
-  // The first occurrence of a suffix that appears twice.
-  profile.setQuilloID(u"c" + kIcq + u"d" + kIcq);
-  EXPECT_EQ(profile.getQuilloID(), u"c");
 }
 
 TEST(QuilloId, UnifiedUnlessItStartsWithZeroZeroOrZeroOne) {
@@ -98,15 +85,10 @@ TEST(QuilloId, UnifiedUnlessItStartsWithZeroZeroOrZeroOne) {
     bool unified;
   };
   const Case cases[] = {
-      {u"0123456", u"0123456", false},
-      {u"0099", u"0099", false},
-      {u"01", u"01", false},
+      {u"0123456", u"0123456", false}, {u"0099", u"0099", false},   {u"01", u"01", false},
       {u"00" + kYahoo, u"00", false},  // decided on the normal form
-      {u"0212345", u"0212345", true},
-      {u"1012345", u"1012345", true},
-      {u"0", u"0", true},
-      {u"", u"", true},
-      {u"O1", u"o1", true},  // letter O, not a digit
+      {u"0212345", u"0212345", true},  {u"1012345", u"1012345", true}, {u"0", u"0", true},
+      {u"", u"", true},                {u"O1", u"o1", true},  // letter O, not a digit
       {u"alice", u"alice", true},
   };
   for (const Case& c : cases) {
@@ -159,14 +141,12 @@ TEST(ProfileRequest, KeysAndValuesAreComparedIgnoringCase) {
       {u"IS_LISTED", u"True"}, {u"unknown_key", u"whatever"},
   };
   profile.SetProfileRqst(request, 1);
-  EXPECT_EQ(profile.getFirstName(), u"Ann");
-  EXPECT_EQ(profile.getLastName(), u"Lee");
-  EXPECT_EQ(profile.getEmail(), u"ann@example.org");
-  EXPECT_EQ(profile.getTheme(), u"Dark") << "values are stored as they came";
-  EXPECT_EQ(profile.GetGlobalID(), u"g-42");
-  EXPECT_TRUE(profile.isEmailUpdates());
-  EXPECT_TRUE(profile.isSeachable());
-  EXPECT_EQ(profile.isSearchable(), 1);
+  // Values are stored as they came.
+  EXPECT_EQ(std::tuple(profile.getFirstName(), profile.getLastName(), profile.getEmail(),
+                       profile.getTheme(), profile.GetGlobalID(), profile.isEmailUpdates(),
+                       profile.isSearchable()),
+            std::tuple(String(u"Ann"), String(u"Lee"), String(u"ann@example.org"),
+                       String(u"Dark"), String(u"g-42"), true, 1));
   // The keys are kept in their original case; unknown keys stay too.
   EXPECT_EQ(RequestOf(profile), request);
 
@@ -239,16 +219,9 @@ TEST(ProfileRequest, IdleSetsTheTimeAndRewritesTheKeptValue) {
     String value;
     std::int32_t time;
   };
-  const Case cases[] = {{u"  \t42abc", 42},
-                        {u"+7", 7},
-                        {u"-3", -3},
-                        {u"abc", 0},
-                        {u"", 0},
-                        {u"00", 0},
-                        {u" - 4", 0},
-                        {u"12 34", 12},
-                        {u"99999999999", 2147483647},
-                        {u"-99999999999", -2147483647 - 1}};
+  const Case cases[] = {{u"  \t42abc", 42}, {u"+7", 7},           {u"-3", -3},  {u"abc", 0},
+                        {u"", 0},          {u"00", 0},           {u" - 4", 0}, {u"12 34", 12},
+                        {u"99999999999", 2147483647}, {u"-99999999999", -2147483647 - 1}};
   for (const Case& c : cases) {
     profile.setIdleTime(-100);
     profile.setSettings(0);
@@ -354,15 +327,12 @@ TEST_F(Birthday, DaysBeyondTheMonthRollOverAndTokensAreLenient) {
 }
 
 TEST_F(Birthday, FieldsOutOfRangeRaiseEFail) {
-  EXPECT_EQ(ErrorOf(u"1899-12-31"), E_FAIL);
-  EXPECT_EQ(ErrorOf(u"1985-13-01"), E_FAIL);
-  EXPECT_EQ(ErrorOf(u"1985-00-10"), E_FAIL);
-  EXPECT_EQ(ErrorOf(u"1985-07-32"), E_FAIL);
-  EXPECT_EQ(ErrorOf(u"1985-07-00"), E_FAIL);
-  EXPECT_EQ(ErrorOf(u"1985-07"), E_FAIL) << "a missing day reads as 0";
-  EXPECT_EQ(ErrorOf(u"-"), E_FAIL);
-  EXPECT_EQ(ErrorOf(u"July 4th, 1985"), E_FAIL);
-  EXPECT_EQ(ErrorOf(u"1985/07/04"), E_FAIL) << "only \"-\" separates";
+  // A missing day reads as 0; only "-" separates.
+  for (const char16_t* bad : {u"1899-12-31", u"1985-13-01", u"1985-00-10", u"1985-07-32",
+                              u"1985-07-00", u"1985-07", u"-", u"July 4th, 1985", u"1985/07/04"}) {
+    const String text = bad;
+    EXPECT_EQ(ErrorOf(text), E_FAIL) << std::string(text.begin(), text.end());
+  }
   EXPECT_EQ(static_cast<std::uint32_t>(E_FAIL), 0x80004005u);
   EXPECT_EQ(ErrorOf(u"1985-07-04"), S_OK);
 }
