@@ -2,26 +2,26 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "contacts/transport.h"
 #include "framework/catalogue.h"
 
 namespace {
 
+using qo::String;
+
+auto Values(ITransport& t) {
+  return std::tuple(t.GetTransportNumber1(), t.GetTransportText1(), t.GetTransportText2(),
+                    t.GetTransportText3(), t.GetTransportNumber2(), t.GetTransportNumber3(),
+                    t.GetTransportNumber4(), t.GetTransportNumber5(), t.GetTransportNumber6());
+}
+
 TEST(Transport, StartsWithItsInitialValuesAndAnswersOnlyItsCode) {
   auto* transport = static_cast<ITransport*>(qo::MakeContainer(CONTAINER_TRANSPORT));
   ASSERT_NE(transport, nullptr);
   EXPECT_EQ(transport->GetType(), CONTAINER_TRANSPORT);
-  EXPECT_EQ(transport->GetTransportNumber1(), 0);
-  EXPECT_EQ(transport->GetTransportText1(), u"");
-  EXPECT_EQ(transport->GetTransportText2(), u"");
-  EXPECT_EQ(transport->GetTransportText3(), u"");
-  EXPECT_EQ(transport->GetTransportNumber2(), 1);
-  EXPECT_EQ(transport->GetTransportNumber3(), 1);
-  EXPECT_EQ(transport->GetTransportNumber4(), 0);
-  EXPECT_EQ(transport->GetTransportNumber5(), 0);
-  EXPECT_EQ(transport->GetTransportNumber6(), 0);
-
+  EXPECT_EQ(Values(*transport), std::tuple(0, String(), String(), String(), 1, 1, 0, 0, 0));
   void* out = nullptr;
   EXPECT_EQ(transport->GetDataInterface(CONTAINER_USER_PROFILE, &out), 0);
   EXPECT_EQ(out, nullptr);
@@ -50,21 +50,13 @@ TEST(Transport, StoresValuesUnchangedAndCloneCopiesAllNine) {
   auto* clone = static_cast<ITransport*>(source->Clone());
   EXPECT_EQ(static_cast<CTransport*>(clone)->HolderCount(), 1u);
   EXPECT_EQ(source->HolderCount(), 2u);
-  for (ITransport* t : {static_cast<ITransport*>(source), clone}) {
-    EXPECT_EQ(t->GetTransportNumber1(), INT_MIN);
-    EXPECT_EQ(t->GetTransportNumber2(), -1);
-    EXPECT_EQ(t->GetTransportNumber3(), 0);
-    EXPECT_EQ(t->GetTransportNumber4(), INT_MAX);
-    EXPECT_EQ(t->GetTransportNumber5(), 5);
-    EXPECT_EQ(t->GetTransportNumber6(), 6);
-    EXPECT_EQ(t->GetTransportText1(), u"one");
-    EXPECT_EQ(t->GetTransportText2(), u"");
-    EXPECT_EQ(t->GetTransportText3(), u"three \u00e9");
-  }
+  const auto given = std::tuple(INT_MIN, String(u"one"), String(), String(u"three \u00e9"), -1, 0,
+                                INT_MAX, 5, 6);
+  EXPECT_EQ(Values(*source), given);
+  EXPECT_EQ(Values(*clone), given);
   clone->SetTransportText1(u"changed");
   clone->SetTransportNumber6(60);
-  EXPECT_EQ(source->GetTransportText1(), u"one");
-  EXPECT_EQ(source->GetTransportNumber6(), 6);
+  EXPECT_EQ(Values(*source), given);
   clone->Release();
   source->Release();
   source->Release();
