@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "framework/catalogue.h"
 #include "probe_containers.h"
 
@@ -10,37 +12,35 @@ namespace {
 
 using qo::CApplicationEvent;
 
+auto State(IApplicationEvent& e) {
+  return std::tuple(e.GetEventId(), e.GetEventKind(), e.GetEventData());
+}
+const auto kUnset = std::tuple(0u, 9u, static_cast<IDataContainer*>(nullptr));
+
 TEST(ApplicationEvent, RefusesBadArgumentsWithoutChangingAnything) {
   CApplicationEvent event;
-  EXPECT_EQ(event.GetEventId(), 0u);
-  EXPECT_EQ(event.GetEventKind(), 9u);
-  EXPECT_EQ(event.GetEventData(), nullptr);
+  EXPECT_EQ(State(event), kUnset);
 
   Probe probe;
   EXPECT_EQ(event.SetApplicationEvent(7, 9, static_cast<IProbeMain*>(&probe)), E_FAIL);
   EXPECT_EQ(event.SetApplicationEvent(0, 1, static_cast<IProbeMain*>(&probe)), E_FAIL);
   EXPECT_EQ(event.SetApplicationEvent(7, 0xFFFFFFFFu, nullptr), E_FAIL);
-  EXPECT_EQ(event.GetEventId(), 0u);
-  EXPECT_EQ(event.GetEventKind(), 9u);
-  EXPECT_EQ(event.GetEventData(), nullptr);
+  EXPECT_EQ(State(event), kUnset);
   EXPECT_EQ(probe.HolderCount(), 1u);
 }
 
 TEST(ApplicationEvent, IsSetOnce) {
   CApplicationEvent event;
   EXPECT_EQ(event.SetApplicationEvent(7, 8, nullptr), S_OK);
-  EXPECT_EQ(event.GetEventId(), 7u);
-  EXPECT_EQ(event.GetEventKind(), 8u);
-  EXPECT_EQ(event.GetEventData(), nullptr);
+  const auto set = std::tuple(7u, 8u, static_cast<IDataContainer*>(nullptr));
+  EXPECT_EQ(State(event), set);
 
   Probe probe;
   EXPECT_EQ(event.SetApplicationEvent(9, 1, static_cast<IProbeMain*>(&probe)), 0x01000002);
   EXPECT_EQ(event.SetApplicationEvent(9, 1, nullptr), qo::kEventAlreadySet);
   // A bad argument is reported first, even on a set event.
   EXPECT_EQ(event.SetApplicationEvent(0, 1, nullptr), E_FAIL);
-  EXPECT_EQ(event.GetEventId(), 7u);
-  EXPECT_EQ(event.GetEventKind(), 8u);
-  EXPECT_EQ(event.GetEventData(), nullptr);
+  EXPECT_EQ(State(event), set);
 }
 
 TEST(ApplicationEvent, HoldsItsOwnCloneOfTheData) {
@@ -70,9 +70,7 @@ TEST(ApplicationEvent, CloneIsSetLikeItsSourceOrUnset) {
   auto* unset = static_cast<IApplicationEvent*>(qo::MakeContainer(CONTAINER_APPLICATION_EVENT));
   ASSERT_NE(unset, nullptr);
   auto* unsetCopy = static_cast<IApplicationEvent*>(unset->Clone());
-  EXPECT_EQ(unsetCopy->GetEventId(), 0u);
-  EXPECT_EQ(unsetCopy->GetEventKind(), 9u);
-  EXPECT_EQ(unsetCopy->GetEventData(), nullptr);
+  EXPECT_EQ(State(*unsetCopy), kUnset);
   EXPECT_EQ(unsetCopy->SetApplicationEvent(1, 1, nullptr), S_OK);  // the copy can still be set
   unsetCopy->Release();
   unset->Release();

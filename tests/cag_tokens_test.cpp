@@ -27,7 +27,7 @@ TEST(CagTokens, QueueAndStoredCountFollowTheirArithmetic) {
   EXPECT_EQ(tokens.GetTokenCount(), -1);  // it may go negative
 }
 
-TEST(CagTokens, FirstTokenSetsTheStoredCountToTwo) {
+TEST(CagTokens, FirstTokenSetsTheStoredCountToTwoWhichStopsAtTheLowestValue) {
   CCagTokens tokens;
   tokens.SetTokenCount(7);
   EXPECT_EQ(tokens.GetTokenCount(), 7);
@@ -35,22 +35,19 @@ TEST(CagTokens, FirstTokenSetsTheStoredCountToTwo) {
   EXPECT_EQ(tokens.GetTokenCount(), 1);
   EXPECT_EQ(tokens.GetToken(), u"only");
   EXPECT_EQ(tokens.GetTokenCount(), 1);  // 2, less the one taken
-}
 
-TEST(CagTokens, StoredCountStopsAtTheLowestValue) {
-  CCagTokens tokens;
+  // The stored count stops at the lowest value.
   tokens.SetTokenCount(std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(tokens.GetToken(), u"");
   EXPECT_EQ(tokens.GetTokenCount(), std::numeric_limits<std::int32_t>::min());
-}
 
-TEST(CagTokens, SetTokensChangesNothing) {
-  CCagTokens tokens;
-  tokens.AddToken(u"kept");
-  tokens.SetTokens({u"x", u"y"});
-  EXPECT_EQ(tokens.GetTokenCount(), 1);
-  EXPECT_EQ(tokens.GetToken(), u"kept");
-  EXPECT_EQ(tokens.GetTokenCount(), 1);
+  // SetTokens changes nothing.
+  CCagTokens kept;
+  kept.AddToken(u"kept");
+  kept.SetTokens({u"x", u"y"});
+  EXPECT_EQ(kept.GetTokenCount(), 1);
+  EXPECT_EQ(kept.GetToken(), u"kept");
+  EXPECT_EQ(kept.GetTokenCount(), 1);
 }
 
 TEST(CagTokens, AssignmentAppendsAndTakesTheStoredCount) {
