@@ -82,6 +82,65 @@ qo::Time ParseBirthday(const String& value) {
   return result;
 }
 
+// The fields a profile request drives, applied on copies so that the profile changes only
+// when the whole request has been applied (or a malformed birthday stops it).
+struct RequestFields {
+  String firstName;
+  String lastName;
+  String email;
+  String theme;
+  String globalId;
+  qo::Time birthdate;
+  bool emailUpdates;
+  bool searchable;
+  std::uint32_t settings;
+  std::int32_t idleTime;
+  std::int32_t emailVerified;
+};
+
+// Applies one entry of a request; unknown keys change nothing. Keys and values are compared
+// ignoring letter case. The "idle" value is rewritten to the flag it sets.
+void ApplyEntry(RequestFields& fields, const String& key, String& value) {
+  if (EqualsNoCase(key, u"first_name")) {
+    fields.firstName = value;
+  } else if (EqualsNoCase(key, u"last_name")) {
+    fields.lastName = value;
+  } else if (EqualsNoCase(key, u"email")) {
+    fields.email = value;
+  } else if (EqualsNoCase(key, u"theme")) {
+    fields.theme = value;
+  } else if (EqualsNoCase(key, u"birthday")) {
+    if (!value.empty()) fields.birthdate = ParseBirthday(value);
+  } else if (EqualsNoCase(key, u"email_updates")) {
+    fields.emailUpdates = IsOneOrTrue(value);
+  } else if (EqualsNoCase(key, u"is_listed")) {
+    fields.searchable = IsOneOrTrue(value);
+  } else if (EqualsNoCase(key, u"is_archive_on")) {
+    DriveBit(fields.settings, kArchiveBit, IsOne(value));
+  } else if (EqualsNoCase(key, u"email_fwd")) {
+    DriveBit(fields.settings, kEmailForwardBit, IsOne(value));
+  } else if (EqualsNoCase(key, u"idle")) {
+    // The kept value becomes the flag itself: "1" when idle, "0" when not.
+    if (value == u"0") {
+      DriveBit(fields.settings, kIdleBit, false);
+    } else {
+      DriveBit(fields.settings, kIdleBit, true);
+      fields.idleTime = ReadDecimal(value);
+      value.assign(1, u'1');  // (assign, not = u"1": GCC 12 warns falsely about the latter)
+    }
+  } else if (EqualsNoCase(key, u"mobile_fwd")) {
+    DriveBit(fields.settings, kMobileForwardBit, IsOne(value));
+  } else if (EqualsNoCase(key, u"sound")) {
+    DriveBit(fields.settings, kSoundBit, IsOne(value));
+  } else if (EqualsNoCase(key, u"popup")) {
+    DriveBit(fields.settings, kPopupBit, IsOne(value));
+  } else if (EqualsNoCase(key, u"is_verified")) {
+    fields.emailVerified = EqualsNoCase(value, u"true") ? 1 : 0;
+  } else if (EqualsNoCase(key, u"GLOBAL_ID")) {
+    fields.globalId = value;
+  }
+}
+
 }  // namespace
 
 String CUserProfile::TransformQuilloId(String quilloId) {
@@ -109,52 +168,37 @@ void CUserProfile::setQuilloID(String quilloId) {
 void CUserProfile::SetProfileRqst(qo::StringMap& request, std::int32_t apply) {
   if (request.empty()) return;
   qo::StringMap kept(request);
-  profileRequest_.swap(kept);
-  if (apply == 0) return;
-
-  // Keys and values are compared ignoring letter case; unknown keys stay in the request and
-  // do nothing else. A malformed birthday throws here, leaving the entries visited so far
-  // applied and the rest not.
-  for (auto& [key, value] : profileRequest_) {
-    if (EqualsNoCase(key, u"first_name")) {
-      firstName_ = value;
-    } else if (EqualsNoCase(key, u"last_name")) {
-      lastName_ = value;
-    } else if (EqualsNoCase(key, u"email")) {
-      email_ = value;
-    } else if (EqualsNoCase(key, u"theme")) {
-      theme_ = value;
-    } else if (EqualsNoCase(key, u"birthday")) {
-      if (!value.empty()) birthdate_ = ParseBirthday(value);
-    } else if (EqualsNoCase(key, u"email_updates")) {
-      emailUpdates_ = IsOneOrTrue(value);
-    } else if (EqualsNoCase(key, u"is_listed")) {
-      searchable_ = IsOneOrTrue(value);
-    } else if (EqualsNoCase(key, u"is_archive_on")) {
-      DriveBit(settings_, kArchiveBit, IsOne(value));
-    } else if (EqualsNoCase(key, u"email_fwd")) {
-      DriveBit(settings_, kEmailForwardBit, IsOne(value));
-    } else if (EqualsNoCase(key, u"idle")) {
-      // The kept value becomes the flag itself: "1" when idle, "0" when not.
-      if (value == u"0") {
-        DriveBit(settings_, kIdleBit, false);
-      } else {
-        DriveBit(settings_, kIdleBit, true);
-        idleTime_ = ReadDecimal(value);
-        value.assign(1, u'1');  // (assign, not = u"1": GCC 12 warns falsely about the latter)
-      }
-    } else if (EqualsNoCase(key, u"mobile_fwd")) {
-      DriveBit(settings_, kMobileForwardBit, IsOne(value));
-    } else if (EqualsNoCase(key, u"sound")) {
-      DriveBit(settings_, kSoundBit, IsOne(value));
-    } else if (EqualsNoCase(key, u"popup")) {
-      DriveBit(settings_, kPopupBit, IsOne(value));
-    } else if (EqualsNoCase(key, u"is_verified")) {
-      emailVerified_ = EqualsNoCase(value, u"true") ? 1 : 0;
-    } else if (EqualsNoCase(key, u"GLOBAL_ID")) {
-      globalId_ = value;
-    }
+  if (apply == 0) {
+    profileRequest_.swap(kept);
+    return;
   }
+
+  // Unknown keys stay in the request and do nothing else. The fields are changed on copies
+  // and swapped in at the end, so running out of memory leaves the profile as it was; a
+  // malformed birthday throws with the entries visited so far applied and the rest not.
+  RequestFields fields{firstName_, lastName_, email_,    theme_,    globalId_,     birthdate_,
+                       emailUpdates_, searchable_, settings_, idleTime_, emailVerified_};
+  auto commit = [&]() noexcept {
+    firstName_.swap(fields.firstName);
+    lastName_.swap(fields.lastName);
+    email_.swap(fields.email);
+    theme_.swap(fields.theme);
+    globalId_.swap(fields.globalId);
+    birthdate_ = fields.birthdate;
+    emailUpdates_ = fields.emailUpdates;
+    searchable_ = fields.searchable;
+    settings_ = fields.settings;
+    idleTime_ = fields.idleTime;
+    emailVerified_ = fields.emailVerified;
+    profileRequest_.swap(kept);
+  };
+  try {
+    for (auto& [key, value] : kept) ApplyEntry(fields, key, value);
+  } catch (const qo::StatusError&) {
+    commit();
+    throw;
+  }
+  commit();
 }
 
 void CUserProfile::GetProfileRqst(qo::StringMap& out) {
