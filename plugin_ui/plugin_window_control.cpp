@@ -72,14 +72,19 @@ std::int32_t CPluginWindowControl::MoveWindow(CRect rect, std::int32_t /*repaint
                                   qo::plugin_ui::HeightOf(rect), 1);
 }
 
-std::int32_t CPluginWindowControl::LoadControlResource(HINSTANCE module) {
-  if (bitmapNumber_ == 0) return 1;
-  bitmap_.reset();
+std::shared_ptr<HBITMAP__> CPluginWindowControl::LoadBitmapFrom(HINSTANCE module) const {
   HBITMAP bitmap =
       qo::platform::LoadBitmap(module, static_cast<std::uint16_t>(bitmapNumber_ & 0xFFFFu));
-  if (bitmap == nullptr) return 0;
-  bitmap_ = std::shared_ptr<HBITMAP__>(bitmap, DeleteBitmap);  // deletes it if this throws
-  return 1;
+  if (bitmap == nullptr) return nullptr;
+  return std::shared_ptr<HBITMAP__>(bitmap, DeleteBitmap);  // deletes it if this throws
+}
+
+// The new bitmap is loaded before the held one is dropped, so that running out of memory
+// leaves the control with the bitmap it had; a missing bitmap still drops it.
+std::int32_t CPluginWindowControl::LoadControlResource(HINSTANCE module) {
+  if (bitmapNumber_ == 0) return 1;
+  bitmap_ = LoadBitmapFrom(module);
+  return bitmap_ ? 1 : 0;
 }
 
 std::int32_t CPluginWindowControl::UnloadControlResource(HINSTANCE /*module*/) {

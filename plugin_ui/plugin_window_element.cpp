@@ -101,6 +101,23 @@ void CPluginWindowElement::SetResourceHandle(void* resourceHandle) {
   resourceHandle_ = resourceHandle;
 }
 
+// Every control's bitmap is loaded first and handed over only when all are loaded, so that
+// running out of memory leaves each control with the bitmap it had.
+void CPluginWindowElement::LoadControlBitmaps(HINSTANCE module) {
+  std::vector<std::shared_ptr<HBITMAP__>> loaded;
+  loaded.reserve(controls_.size());
+  for (const auto& entry : controls_) {
+    const auto& control = static_cast<const CPluginWindowControl&>(*entry.second.get());
+    loaded.push_back(control.bitmapNumber_ != 0 ? control.LoadBitmapFrom(module) : nullptr);
+  }
+  auto next = loaded.begin();
+  for (auto& entry : controls_) {
+    auto& control = static_cast<CPluginWindowControl&>(*entry.second.get());
+    if (control.bitmapNumber_ != 0) control.bitmap_ = std::move(*next);
+    ++next;
+  }
+}
+
 std::int32_t CPluginWindowElement::LoadResource(HINSTANCE module) {
   const std::uint16_t name = ResourceName(dialogId_);
   HINSTANCE found = qo::platform::FindResourceModule(name, qo::platform::kResourceTypeDialog);
@@ -113,7 +130,7 @@ std::int32_t CPluginWindowElement::LoadResource(HINSTANCE module) {
   auto* dialogTemplate = static_cast<DLGTEMPLATE*>(
       LockedResource(module, name, qo::platform::kResourceTypeDialog, sizeof(DLGTEMPLATE)));
   void* dialogInit = LockedResource(module, name, qo::platform::kResourceTypeDialogInit, 0);
-  for (auto& entry : controls_) entry.second->LoadControlResource(module);
+  LoadControlBitmaps(module);
   qo::platform::DebugTrace("DlgTemplate=%08X,DlgInit=%08x!\n", TraceValue(dialogTemplate),
                            TraceValue(dialogInit));
 

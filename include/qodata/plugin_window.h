@@ -116,6 +116,12 @@ class QODATA_API CPluginWindowControl
   std::int32_t GetResource(tagPLUGINCONTROL_RES_KEY key, qo::String& text) override;
 
  private:
+  // The element loads all its controls' bitmaps before any control takes its new one.
+  friend class CPluginWindowElement;
+  // The bitmap named by the bitmap number, loaded from the module and ready to be shared;
+  // null when it is missing. Changes nothing in the control.
+  std::shared_ptr<HBITMAP__> LoadBitmapFrom(HINSTANCE module) const;
+
   std::map<tagPLUGINCONTROL_RES_KEY, qo::String> textResources_;
   std::map<tagPLUGINCONTROL_RES_KEY, std::uint32_t> numberResources_;
   qo::String label_;
@@ -178,6 +184,9 @@ class QODATA_API CPluginWindowElement
   IPluginWindowEventHandler* GetEventHandler() override;
 
  private:
+  // Loads the bitmaps of every control (each holds a CPluginWindowControl).
+  void LoadControlBitmaps(HINSTANCE module);
+
   CRect windowRect_;
   std::uint32_t constructorValue_ = 0;
   HWND window_ = nullptr;
