@@ -95,7 +95,11 @@ void CBuddyProfile::SetToogleFlags(std::uint32_t flags) { toggleFlags_ = flags; 
 std::uint32_t CBuddyProfile::GetToogleFlags() { return toggleFlags_; }
 qo::String CBuddyProfile::getAddBuddyRequester() { return addBuddyRequester_; }
 qo::StringList& CBuddyProfile::getGroupList() { return groupList_; }
-void CBuddyProfile::setGroupList(const qo::StringList& groups) { groupList_ = groups; }
+// Copied first and swapped in: assigning over the old entries one by one could fail half-way.
+void CBuddyProfile::setGroupList(const qo::StringList& groups) {
+  qo::StringList copy(groups);
+  groupList_.swap(copy);
+}
 qo::Time CBuddyProfile::getBirthdate() { return CUserProfile::getBirthdate(); }
 qo::StringList& CBuddyProfile::getAddressList() { return CUserProfile::getAddressList(); }
 qo::StringList& CBuddyProfile::getTelephoneList() { return CUserProfile::getTelephoneList(); }
