@@ -474,9 +474,11 @@ inline qo::String Read(IDataContainer* c) {
 
 namespace qo::test {
 
-// A text long enough to live on the heap, different for each variant.
+// A text long enough to live on the heap, different (and longer) for each variant, so that
+// assigning one variant to another needs a new buffer.
 inline qo::String Long(const char16_t* what, int variant) {
-  return qo::String(what) + u" text long enough to allocate " + char16_t(u'0' + variant);
+  const qo::String text = qo::String(what) + u" text long enough to allocate " + qo::String(8 * variant, u'+');
+  return qo::String(text.begin(), text.end());  // a buffer of exactly its length
 }
 
 IDataContainer* Made(tagCONTAINER_DATATYPE code, int variant);
