@@ -56,9 +56,11 @@ TEST(DataCollection, KeepsClonesInTheOrderOfAdding) {
   EXPECT_EQ(p, nullptr);
   EXPECT_EQ(dynamic_cast<Probe*>(last)->HolderCount(), 1u);  // lent, no holder added
   EXPECT_EQ(collection.GetNext(p), nullptr);                 // a null position gives null
+  EXPECT_EQ(collection.Add(nullptr), 0);                     // adding null adds nothing
+  EXPECT_EQ(collection.GetCount(), 3);
 }
 
-TEST(DataCollection, RemoveAtReleasesOneItemAndKeepsTheOthersWalkable) {
+TEST(DataCollection, RemoveAtAndRemoveAllReleaseEachItemOnce) {
   const int destroyedBefore = g_probesDestroyed;
   {
     CQoDataCollection collection;
@@ -80,28 +82,18 @@ TEST(DataCollection, RemoveAtReleasesOneItemAndKeepsTheOthersWalkable) {
     EXPECT_EQ(collection.GetCount(), 2);
   }
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 6);  // every clone released exactly once
-}
-
-TEST(DataCollection, RemoveAllReleasesEveryItemOnce) {
-  const int destroyedBefore = g_probesDestroyed;
   {
     CQoDataCollection collection;
     for (int value : {1, 2}) AddProbe(collection, value);
     collection.SetUserValue(5);
     collection.RemoveAll();
-    EXPECT_EQ(g_probesDestroyed - destroyedBefore, 4);
+    EXPECT_EQ(g_probesDestroyed - destroyedBefore, 10);
     EXPECT_EQ(collection.GetCount(), 0);
     EXPECT_EQ(collection.GetHeadPosition(), nullptr);
     EXPECT_EQ(collection.GetUserValue(), 5u);  // only the items go
     AddProbe(collection, 3);
   }
-  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 6);
-}
-
-TEST(DataCollection, AddingNullAddsNothing) {
-  CQoDataCollection collection;
-  EXPECT_EQ(collection.Add(nullptr), 0);
-  EXPECT_EQ(collection.GetCount(), 0);
+  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 12);
 }
 
 TEST(DataCollection, CloneCopiesItemsAndUserValue) {
