@@ -156,11 +156,6 @@ TEST(BuddyProfile, UserProfileViewsGiveTheBuddysAnswers) {
   EXPECT_EQ(user->getLastName(), main->getLastName());
   EXPECT_EQ(user01->getBirthdate(), main01->getBirthdate());
   EXPECT_EQ(&user01->getAddressList(), &main01->getAddressList());
-  // The identifier and the unified flag follow the domain code on every interface.
-  EXPECT_EQ(user->getQuilloID(), main->getQuilloID());
-  EXPECT_NE(user->getQuilloID(), u"alice");
-  EXPECT_FALSE(user->isUnifiedAccount());
-  EXPECT_EQ(user->isUnifiedAccount(), main->isUnifiedAccount());
   // Clone through a user-profile view still makes a buddy, handed out as IBuddyProfile.
   IDataContainer* clone = user->Clone();
   EXPECT_EQ(clone->GetType(), CONTAINER_BUDDY_PROFILE);
