@@ -77,6 +77,13 @@ void FindMiss(benchmark::State& state) {
   });
 }
 
+void FindMissByValue(benchmark::State& state) {
+  Lookups(state, [](PlainList& plain, const Probes& probes, std::size_t i) {
+    qo::String key = probes.missing[i];
+    return Find(plain, key);
+  });
+}
+
 // What a lookup by e-mail address or BLII costs without an index: a scan.
 void ScanEmail(benchmark::State& state) {
   Lookups(state, [](PlainList& plain, const Probes& probes, std::size_t i) -> PlainBuddy* {
@@ -184,6 +191,7 @@ void RegisterPlainWorkloads(std::int64_t n) {
   RegisterPlain("FindKey", FindKey, n, false);
   RegisterPlain("FindKeyByValue", FindKeyByValue, n, false);
   RegisterPlain("FindMiss", FindMiss, n, false);
+  RegisterPlain("FindMissByValue", FindMissByValue, n, false);
   RegisterPlain("ScanEmail", ScanEmail, n, false);
   RegisterPlain("ScanBlii", ScanBlii, n, false);
   RegisterPlain("Update", Update, n, false);

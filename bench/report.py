@@ -13,6 +13,7 @@ PAIRS = [
     ("List_FindKey", "Plain_FindKey", 1.2),
     ("List_FindKey", "Plain_FindKeyByValue", None),
     ("List_FindMiss", "Plain_FindMiss", 1.2),
+    ("List_FindMiss", "Plain_FindMissByValue", None),
     ("List_FindEmail", "Plain_FindKey", None),
     ("List_FindEmail", "Plain_ScanEmail", None),
     ("List_FindBlii", "Plain_FindKey", None),
@@ -70,7 +71,7 @@ def main():
             verdict = "" if target is None else ("met" if ratio <= target else "MISSED")
             rows.append((name, fmt(a), base_name, fmt(b), f"{ratio:.2f}",
                          "" if target is None else f"<= {target}", verdict))
-    for name in sorted(results):
+    for name in sorted(results, key=lambda n: (split(n)[0], int(split(n)[1] or 0))):
         if split(name)[0] in ("Clone_UserProfile", "Clone_Message", "MessageList_AddHead",
                               "MessageList_Walk", "Factory_CreateRelease"):
             rows.append((name, fmt(results[name]["ns"]), "", "", "", "", ""))

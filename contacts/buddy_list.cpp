@@ -1,8 +1,6 @@
 #include "qodata/buddy_list.h"
 
 #include <functional>
-#include <iterator>
-#include <list>
 #include <memory>
 #include <type_traits>
 #include <typeinfo>
@@ -61,34 +59,37 @@ class CBuddyList::Table {
  public:
   struct Entry;
   using Slot = std::pair<const qo::String, Entry>;
-  // Records in scan order; also the form of the index chains, each in scan order.
-  using Chain = std::list<Slot*>;
 
-  // Where a record is filed: its place in the scan order (increasing with every store) and,
-  // for an indexable record, its chains in the two indexes.
-  struct Links {
-    std::uint64_t place = 0;
-    Chain::iterator inOrder;
-    CBuddyProfile* indexed = nullptr;  // null: not indexed, scanned at every lookup
-    Chain* emailChain = nullptr;       // null: no address shaped like one
-    Chain::iterator emailLink;
-    std::size_t emailHash = 0;
-    Chain* bliiChain = nullptr;
-    Chain::iterator bliiLink;
-    std::int32_t blii = 0;
+  // Entries are threaded on three chains, each in scan order: all records, and the records
+  // filed under one e-mail address hash or one BLII. The links live in the entries, so filing
+  // a record allocates nothing beyond the map nodes.
+  struct Link {
+    Slot* prev = nullptr;
+    Slot* next = nullptr;
+  };
+  struct Ends {
+    Slot* first = nullptr;
+    Slot* last = nullptr;
   };
 
   struct Entry {
     HeldBuddy record;
-    Links links;
+    std::uint64_t place = 0;           // grows with every store: the scan order
+    CBuddyProfile* indexed = nullptr;  // null: not indexed, scanned at every lookup
+    Link order;
+    Link email;                        // used only when hasAddress
+    Link blii;                         // used only when indexed
+    std::size_t emailHash = 0;
+    std::int32_t bliiValue = 0;
+    bool hasAddress = false;
   };
 
   using Records = std::unordered_map<qo::String, Entry>;
   static_assert(std::is_same_v<Records::value_type, Slot>);
   // Addresses are filed by their hash: a chain may hold records of several addresses with one
   // hash, and lookups compare the addresses themselves.
-  using EmailIndex = std::unordered_map<std::size_t, Chain>;
-  using BliiIndex = std::unordered_map<std::int32_t, Chain>;
+  using EmailIndex = std::unordered_map<std::size_t, Ends>;
+  using BliiIndex = std::unordered_map<std::int32_t, Ends>;
 
   Table() = default;
   Table(const Table&) = delete;
@@ -97,31 +98,47 @@ class CBuddyList::Table {
 
   std::size_t Size() const noexcept { return records_.size(); }
 
-  // The records in scan order.
-  const Chain& Order() const noexcept { return order_; }
+  // Calls visit(slot) for every record in scan order.
+  template <class Visit>
+  void ForEach(Visit visit) const {
+    for (const Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
+      visit(*slot);
+    }
+  }
 
   IBuddyProfile* Find(const qo::String& key) {
     auto entry = records_.find(key);
     return entry == records_.end() ? nullptr : entry->second.record.get();
   }
 
-  // Stores `copy` under the key. The new record is filed completely before the old one (if
-  // any) is unfiled and released, so a failure leaves the table as it was.
-  void Store(const qo::String& key, HeldBuddy copy) {
-    auto [at, inserted] = records_.try_emplace(key);
-    Slot* slot = &*at;
-    Links links;
+  // Stores `copy` under the key, in the last place. Everything that can fail (the map nodes)
+  // comes first; a failure leaves the table as it was. The old record (if any) is released
+  // after the new one is in place.
+  void Store(qo::String key, HeldBuddy copy) {
+    auto [at, inserted] = records_.try_emplace(std::move(key));
+    Slot& slot = *at;
+    Filing filing;
     try {
-      links = File(slot, copy.get(), nextPlace_);
+      filing = Prepare(copy.get());
     } catch (...) {
       if (inserted) records_.erase(at);
       throw;
     }
-    ++nextPlace_;
-    if (!inserted) Forget(at->second.links);
-    HeldBuddy old = std::exchange(at->second.record, std::move(copy));
-    at->second.links = links;
-  }  // `old` is released here, after the new record is in place
+    Entry& entry = slot.second;
+    Entry old;
+    if (!inserted) {
+      Unthread(slot);
+      old.record = std::move(entry.record);
+      old.indexed = entry.indexed;
+      old.hasAddress = entry.hasAddress;
+      old.emailHash = entry.emailHash;
+      old.bliiValue = entry.bliiValue;
+    }
+    entry.record = std::move(copy);
+    entry.place = nextPlace_++;
+    Thread(slot, filing);
+    if (!inserted) DropEmptyChains(old);
+  }  // `old.record` is released here
 
   bool Remove(const qo::String& key) {
     auto at = records_.find(key);
@@ -138,8 +155,8 @@ class CBuddyList::Table {
     Slot* found = nullptr;
     auto chain = emailIndex_.find(std::hash<qo::String>{}(address));
     if (chain != emailIndex_.end()) {
-      for (Slot* slot : chain->second) {
-        if (qo::IndexedFields::Email(*slot->second.links.indexed) == address) {
+      for (Slot* slot = chain->second.first; slot != nullptr; slot = slot->second.email.next) {
+        if (qo::IndexedFields::Email(*slot->second.indexed) == address) {
           found = slot;
           break;
         }
@@ -150,13 +167,12 @@ class CBuddyList::Table {
   }
 
   // The first record in scan order whose getBlii equals `blii`. With `confirm`, a record
-  // before it that does not confirm it is a buddy profile (type code 2) ends the search:
-  // null, and `refused` is set.
+  // before it that does not confirm it is a buddy profile (type code 2) ends the search: null.
   Slot* FirstWithBlii(std::int32_t blii, bool confirm) {
     Refresh();
     Slot* found = nullptr;
     auto chain = bliiIndex_.find(blii);
-    if (chain != bliiIndex_.end()) found = chain->second.front();
+    if (chain != bliiIndex_.end()) found = chain->second.first;
     bool refused = false;
     ScanUnindexed(found, [&](IBuddyProfile* record) {
       if (confirm && !ConfirmsBuddy(record)) return refused = true;
@@ -167,18 +183,27 @@ class CBuddyList::Table {
 
   // Releases every record; the table is emptied before any record is released.
   void Clear() noexcept {
-    for (Slot* slot : order_) {
-      if (CBuddyProfile* indexed = slot->second.links.indexed) qo::IndexedFields::Unwatch(*indexed);
-    }
+    ForEach([](const Slot& slot) {
+      if (CBuddyProfile* indexed = slot.second.indexed) qo::IndexedFields::Unwatch(*indexed);
+    });
     emailIndex_.clear();
     bliiIndex_.clear();
-    order_.clear();
+    order_ = Ends();
     unindexed_ = 0;
     Records dropped;
     dropped.swap(records_);
   }
 
  private:
+  // Where a record is to be filed: its chains, made (as empty chains) before anything changes.
+  struct Filing {
+    CBuddyProfile* indexed = nullptr;
+    Ends* email = nullptr;  // null: no address shaped like one
+    std::size_t emailHash = 0;
+    Ends* blii = nullptr;
+    std::int32_t bliiValue = 0;
+  };
+
   static bool ConfirmsBuddy(IBuddyProfile* record) {
     void* buddy = nullptr;
     if (record->GetDataInterface(CONTAINER_BUDDY_PROFILE, &buddy) == 0) return false;
@@ -186,97 +211,113 @@ class CBuddyList::Table {
     return true;
   }
 
+  // --- Chains -----------------------------------------------------------------------------
+
+  // Puts the slot on a chain at its place in scan order: usually the end, as places grow with
+  // every store; a record re-filed after a change walks back to its place.
+  static void Join(Ends& ends, Link Entry::*link, Slot& slot) noexcept {
+    Slot* after = ends.last;
+    while (after != nullptr && after->second.place > slot.second.place) {
+      after = (after->second.*link).prev;
+    }
+    Slot* before = after != nullptr ? (after->second.*link).next : ends.first;
+    (slot.second.*link) = Link{after, before};
+    (after != nullptr ? (after->second.*link).next : ends.first) = &slot;
+    (before != nullptr ? (before->second.*link).prev : ends.last) = &slot;
+  }
+
+  static void Leave(Ends& ends, Link Entry::*link, Slot& slot) noexcept {
+    Link& mine = slot.second.*link;
+    (mine.prev != nullptr ? (mine.prev->second.*link).next : ends.first) = mine.next;
+    (mine.next != nullptr ? (mine.next->second.*link).prev : ends.last) = mine.prev;
+    mine = Link();
+  }
+
+  // Makes (or finds) the chains a record is to be filed on; the only part of filing that can
+  // fail. A chain made here and not used is removed again by DropEmptyChains.
+  Filing Prepare(IBuddyProfile* record) {
+    Filing filing;
+    CBuddyProfile* buddy = Indexable(record);
+    if (buddy == nullptr) return filing;
+    const qo::String& email = qo::IndexedFields::Email(*buddy);
+    const bool hasAddress = ShapedLikeAddress(email);
+    filing.emailHash = hasAddress ? std::hash<qo::String>{}(email) : 0;
+    filing.bliiValue = buddy->getBlii();
+    if (hasAddress) filing.email = &emailIndex_[filing.emailHash];
+    try {
+      filing.blii = &bliiIndex_[filing.bliiValue];
+    } catch (...) {
+      if (filing.email != nullptr && filing.email->first == nullptr) emailIndex_.erase(filing.emailHash);
+      throw;
+    }
+    filing.indexed = buddy;
+    return filing;
+  }
+
+  // Files a slot on its chains (cannot fail).
+  void Thread(Slot& slot, const Filing& filing) noexcept {
+    Entry& entry = slot.second;
+    Join(order_, &Entry::order, slot);
+    entry.indexed = filing.indexed;
+    entry.hasAddress = filing.email != nullptr;
+    entry.emailHash = filing.emailHash;
+    entry.bliiValue = filing.bliiValue;
+    if (filing.email != nullptr) Join(*filing.email, &Entry::email, slot);
+    if (filing.blii != nullptr) Join(*filing.blii, &Entry::blii, slot);
+    if (filing.indexed != nullptr) {
+      qo::IndexedFields::Watch(*filing.indexed);
+    } else {
+      ++unindexed_;
+    }
+  }
+
+  // Takes a slot off its chains, leaving chains that became empty for DropEmptyChains.
+  void Unthread(Slot& slot) noexcept {
+    Entry& entry = slot.second;
+    Leave(order_, &Entry::order, slot);
+    if (entry.hasAddress) Leave(emailIndex_.find(entry.emailHash)->second, &Entry::email, slot);
+    if (entry.indexed != nullptr) {
+      Leave(bliiIndex_.find(entry.bliiValue)->second, &Entry::blii, slot);
+      qo::IndexedFields::Unwatch(*entry.indexed);
+    } else {
+      --unindexed_;
+    }
+  }
+
+  // Removes the chains that the entry was filed on if they are now empty.
+  void DropEmptyChains(const Entry& entry) noexcept {
+    if (entry.hasAddress) DropIfEmpty(emailIndex_, entry.emailHash);
+    if (entry.indexed != nullptr) DropIfEmpty(bliiIndex_, entry.bliiValue);
+  }
+
+  template <class Index>
+  static void DropIfEmpty(Index& index, typename Index::key_type key) noexcept {
+    auto at = index.find(key);
+    if (at != index.end() && at->second.first == nullptr) index.erase(at);
+  }
+
+  void Erase(Records::iterator at) {
+    HeldBuddy removed = std::move(at->second.record);  // released after the entry is gone
+    Unthread(*at);
+    DropEmptyChains(at->second);
+    records_.erase(at);
+  }
+
+  // --- Lookups ----------------------------------------------------------------------------
+
   // Looks at the records that are not indexed and come before `found` in scan order (all of
   // them when nothing was found); the first for which `matches` is true becomes `found`.
   template <class Matches>
   void ScanUnindexed(Slot*& found, Matches matches) {
     if (unindexed_ == 0) return;
-    const std::uint64_t limit = found != nullptr ? found->second.links.place : nextPlace_;
-    for (Slot* slot : order_) {
-      if (slot->second.links.place >= limit) return;
-      if (slot->second.links.indexed != nullptr) continue;
-      if (matches(slot->second.record.get())) {
+    const std::uint64_t limit = found != nullptr ? found->second.place : nextPlace_;
+    for (Slot* slot = order_.first; slot != nullptr && slot->second.place < limit;
+         slot = slot->second.order.next) {
+      if (slot->second.indexed == nullptr && matches(slot->second.record.get())) {
         found = slot;
         return;
       }
     }
-  }
-
-  // Adds the slot to the chain under `key`, at its place in scan order: usually the end,
-  // as places grow with every store. Returns the link; a new empty chain is removed again if
-  // the addition fails.
-  template <class Index>
-  static Chain::iterator Join(Index& index, typename Index::key_type key, Slot* slot,
-                              std::uint64_t place, Chain*& chain) {
-    auto [at, inserted] = index.try_emplace(key);
-    try {
-      Chain& members = at->second;
-      auto before = members.end();
-      while (before != members.begin() && (*std::prev(before))->second.links.place > place) {
-        --before;
-      }
-      auto link = members.insert(before, slot);
-      chain = &members;
-      return link;
-    } catch (...) {
-      if (inserted) index.erase(at);
-      throw;
-    }
-  }
-
-  template <class Index>
-  static void Leave(Index& index, typename Index::key_type key, Chain* chain,
-                    Chain::iterator link) noexcept {
-    chain->erase(link);
-    if (chain->empty()) index.erase(key);
-  }
-
-  // Files a record in the scan order and, when it is indexable, in both indexes.
-  Links File(Slot* slot, IBuddyProfile* record, std::uint64_t place) {
-    Links links;
-    links.place = place;
-    links.inOrder = order_.insert(order_.end(), slot);
-    try {
-      if (CBuddyProfile* buddy = Indexable(record)) {
-        const qo::String& email = qo::IndexedFields::Email(*buddy);
-        if (ShapedLikeAddress(email)) {
-          links.emailHash = std::hash<qo::String>{}(email);
-          links.emailLink = Join(emailIndex_, links.emailHash, slot, place, links.emailChain);
-        }
-        links.blii = buddy->getBlii();
-        links.bliiLink = Join(bliiIndex_, links.blii, slot, place, links.bliiChain);
-        links.indexed = buddy;
-        qo::IndexedFields::Watch(*buddy);
-      } else {
-        ++unindexed_;  // last: nothing after it can fail
-      }
-    } catch (...) {
-      Unfile(links);
-      throw;
-    }
-    return links;
-  }
-
-  // Takes a record out of the scan order and the indexes (as far as File got).
-  void Unfile(const Links& links) noexcept {
-    order_.erase(links.inOrder);
-    if (links.emailChain != nullptr) {
-      Leave(emailIndex_, links.emailHash, links.emailChain, links.emailLink);
-    }
-    if (links.bliiChain != nullptr) Leave(bliiIndex_, links.blii, links.bliiChain, links.bliiLink);
-    if (links.indexed != nullptr) qo::IndexedFields::Unwatch(*links.indexed);
-  }
-
-  // Unfiles a record that File filed completely.
-  void Forget(const Links& links) noexcept {
-    Unfile(links);
-    if (links.indexed == nullptr) --unindexed_;
-  }
-
-  void Erase(Records::iterator at) {
-    HeldBuddy removed = std::move(at->second.record);  // released after the entry is gone
-    Forget(at->second.links);
-    records_.erase(at);
   }
 
   // Re-files every record whose indexed fields changed since the last look, if any watched
@@ -284,8 +325,8 @@ class CBuddyList::Table {
   void Refresh() {
     const std::uint64_t edits = qo::indexedEdits.load(std::memory_order_relaxed);
     if (edits == seenEdits_) return;
-    for (Slot* slot : order_) {
-      CBuddyProfile* indexed = slot->second.links.indexed;
+    for (Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
+      CBuddyProfile* indexed = slot->second.indexed;
       if (indexed == nullptr || !qo::IndexedFields::TakeChanged(*indexed)) continue;
       try {
         Refile(*slot);
@@ -297,56 +338,40 @@ class CBuddyList::Table {
     seenEdits_ = edits;
   }
 
-  // Moves a record to the chains of its current address and BLII: the new links are made
-  // before the old ones go, so a failure leaves it filed as it was.
+  // Moves a record to the chains of its current address and BLII, keeping its place. A record
+  // joining a long chain walks back from its end to its place.
   void Refile(Slot& slot) {
-    Links& links = slot.second.links;
-    CBuddyProfile& buddy = *links.indexed;
-    const qo::String& email = qo::IndexedFields::Email(buddy);
-    const bool hasAddress = ShapedLikeAddress(email);
-    const std::size_t emailHash = hasAddress ? std::hash<qo::String>{}(email) : 0;
-    const bool emailMoves = hasAddress != (links.emailChain != nullptr) ||
-                            (hasAddress && emailHash != links.emailHash);
-    const std::int32_t blii = buddy.getBlii();
-    const bool bliiMoves = blii != links.blii;
-
-    Chain* emailChain = nullptr;
-    Chain::iterator emailLink;
-    if (emailMoves && hasAddress) {
-      emailLink = Join(emailIndex_, emailHash, &slot, links.place, emailChain);
-    }
-    Chain* bliiChain = nullptr;
-    Chain::iterator bliiLink;
-    if (bliiMoves) {
-      try {
-        bliiLink = Join(bliiIndex_, blii, &slot, links.place, bliiChain);
-      } catch (...) {
-        if (emailChain != nullptr) Leave(emailIndex_, emailHash, emailChain, emailLink);
-        throw;
-      }
-    }
+    Entry& entry = slot.second;
+    const Filing filing = Prepare(entry.record.get());  // may fail: nothing changed yet
+    const bool hasAddress = filing.email != nullptr;
+    const bool emailMoves =
+        hasAddress != entry.hasAddress || (hasAddress && filing.emailHash != entry.emailHash);
+    const bool bliiMoves = filing.bliiValue != entry.bliiValue;
+    Entry old;
+    old.indexed = entry.indexed;
+    old.hasAddress = entry.hasAddress && emailMoves;
+    old.emailHash = entry.emailHash;
+    old.bliiValue = entry.bliiValue;
     if (emailMoves) {
-      if (links.emailChain != nullptr) {
-        Leave(emailIndex_, links.emailHash, links.emailChain, links.emailLink);
-      }
-      links.emailChain = emailChain;
-      links.emailLink = emailLink;
-      links.emailHash = emailHash;
+      if (entry.hasAddress) Leave(emailIndex_.find(entry.emailHash)->second, &Entry::email, slot);
+      entry.hasAddress = hasAddress;
+      entry.emailHash = filing.emailHash;
+      if (hasAddress) Join(*filing.email, &Entry::email, slot);
     }
     if (bliiMoves) {
-      Leave(bliiIndex_, links.blii, links.bliiChain, links.bliiLink);
-      links.bliiChain = bliiChain;
-      links.bliiLink = bliiLink;
-      links.blii = blii;
+      Leave(bliiIndex_.find(entry.bliiValue)->second, &Entry::blii, slot);
+      entry.bliiValue = filing.bliiValue;
+      Join(*filing.blii, &Entry::blii, slot);
     }
+    DropEmptyChains(old);
   }
 
   Records records_;
-  Chain order_;
+  Ends order_;
   EmailIndex emailIndex_;
   BliiIndex bliiIndex_;
-  std::size_t unindexed_ = 0;      // records filed without indexes
-  std::uint64_t nextPlace_ = 0;    // the place of the next record stored
+  std::size_t unindexed_ = 0;    // records filed without indexes
+  std::uint64_t nextPlace_ = 0;  // the place of the next record stored
   // qo::indexedEdits when the indexes were last refreshed; records filed later are filed as
   // they are then, so changes counted before the table existed do not concern it.
   std::uint64_t seenEdits_ = qo::indexedEdits.load(std::memory_order_relaxed);
@@ -358,17 +383,17 @@ namespace {
 
 // Appends the copies that `make` gives for the chosen records, in scan order; on a throw, the
 // copies this call appended are released and `out` is as it was.
-template <class Order, class Element, class Choose, class Make>
-std::int32_t AppendCopies(const Order& order, std::vector<Element*>& out, Choose choose,
+template <class Table, class Element, class Choose, class Make>
+std::int32_t AppendCopies(const Table& table, std::vector<Element*>& out, Choose choose,
                           Make make) {
   const std::size_t before = out.size();
   try {
-    out.reserve(before + order.size());
-    for (const auto* slot : order) {
-      IBuddyProfile* record = slot->second.record.get();
-      if (!choose(record)) continue;
+    out.reserve(before + table.Size());
+    table.ForEach([&](const auto& slot) {
+      IBuddyProfile* record = slot.second.record.get();
+      if (!choose(record)) return;
       if (Element* copy = make(record)) out.push_back(copy);  // reserved: cannot throw
-    }
+    });
   } catch (...) {
     for (std::size_t i = before; i < out.size(); ++i) out[i]->Release();
     out.resize(before);
@@ -391,10 +416,10 @@ CBuddyList::~CBuddyList() = default;
 // dropped: a failed copy leaves the list unchanged, and self-assignment keeps equal copies.
 CBuddyList& CBuddyList::operator=(const CBuddyList& other) {
   auto copies = std::make_unique<Table>();
-  for (const auto* slot : other.table_->Order()) {
-    HeldBuddy copy = CopyOf(slot->second.record.get());
-    if (copy) copies->Store(slot->first, std::move(copy));
-  }
+  other.table_->ForEach([&](const Table::Slot& slot) {
+    HeldBuddy copy = CopyOf(slot.second.record.get());
+    if (copy) copies->Store(slot.first, std::move(copy));
+  });
   table_.swap(copies);
   return *this;
 }
@@ -424,13 +449,13 @@ std::int32_t CBuddyList::search(qo::String, qo::String, std::int32_t, tagGENDER,
 
 std::int32_t CBuddyList::getList(std::vector<IBuddyProfile*>& copies) {
   return AppendCopies(
-      table_->Order(), copies, [](IBuddyProfile*) { return true; },
+      *table_, copies, [](IBuddyProfile*) { return true; },
       [](IBuddyProfile* record) { return record->Copy(); });
 }
 
 std::int32_t CBuddyList::GetList(qo::String group, std::vector<IBuddyProfile*>& copies) {
   return AppendCopies(
-      table_->Order(), copies,
+      *table_, copies,
       [&](IBuddyProfile* record) { return record->GetGroupName() == group; },
       [](IBuddyProfile* record) { return record->Copy(); });
 }
@@ -440,7 +465,7 @@ std::int32_t CBuddyList::addBuddyRecord(IBuddyProfile* profile) {
   if (profile == nullptr || !KeyOf(profile, key)) return 0;
   HeldBuddy copy = CopyOf(profile);
   if (!copy) return 0;
-  table_->Store(key, std::move(copy));
+  table_->Store(std::move(key), std::move(copy));
   return 1;
 }
 
@@ -457,7 +482,7 @@ std::int32_t CBuddyList::updateBuddyRecord(qo::String key, IBuddyProfile* profil
   if (profile == nullptr || table_->Find(key) == nullptr) return 0;
   HeldBuddy copy = CopyOf(profile);  // before the old record goes: it may be `profile` itself
   if (!copy) return 0;
-  table_->Store(key, std::move(copy));
+  table_->Store(std::move(key), std::move(copy));
   return 1;
 }
 
@@ -495,7 +520,7 @@ void CBuddyList::updateBuddyRecord(CBuddyProfile oldProfile, CBuddyProfile newPr
 }
 
 void CBuddyList::updateBuddyRecord(qo::String key, CBuddyProfile profile) {
-  table_->Store(key, CopyOf(profile));
+  table_->Store(std::move(key), CopyOf(profile));
 }
 
 CBuddyProfile* CBuddyList::getBuddyRecord(qo::String key) {
@@ -509,7 +534,7 @@ CBuddyProfile* CBuddyList::getBuddyRecord(std::int32_t blii) {
 
 std::int32_t CBuddyList::getList(std::vector<CBuddyProfile*>& copies) {
   return AppendCopies(
-      table_->Order(), copies,
+      *table_, copies,
       [](IBuddyProfile* record) { return dynamic_cast<CBuddyProfile*>(record) != nullptr; },
       [](IBuddyProfile* record) {
         auto copy = std::make_unique<CBuddyProfile>();

@@ -64,19 +64,51 @@ void CBuddyProfile::ForEachCopiedField(CBuddyProfile& target, Source& source, Vi
   visit(target.resourceList_, source.resourceList_);
 }
 
+namespace {
+
+// A buddy in the default state: what a new buddy's copied fields are compared with, and
+// restored from.
+const CBuddyProfile& Defaults() {
+  static const CBuddyProfile defaults;
+  return defaults;
+}
+
+}  // namespace
+
 // Copies exactly the fields above; CUserProfile's assignment is not called, as it would reset
-// the holder count and copy data a buddy copy must not carry.
+// the holder count and copy data a buddy copy must not carry. Either way a failed copy changes
+// nothing.
 CBuddyProfile& CBuddyProfile::operator=(const CBuddyProfile& other) {
   if (this == &other) return *this;
-  // Copied aside first, then swapped in without a throw: a failed copy changes nothing.
-  CBuddyProfile staged;
-  ForEachCopiedField(staged, other, [](auto& to, const auto& from) { to = from; });
-  // Our decision: the group and resource lists are replaced, not appended to, so that the
-  // target equals the source and its resources stay free of case-insensitive duplicates.
-  ForEachCopiedField(*this, staged, [](auto& mine, auto& theirs) {
-    using std::swap;
-    swap(mine, theirs);
+  bool fresh = true;
+  ForEachCopiedField(*this, Defaults(), [&](const auto& mine, const auto& initial) {
+    fresh = fresh && mine == initial;
   });
+  if (fresh) {
+    // A buddy still in the default state, as every copy the library makes is: filled in place,
+    // and put back to the defaults if a copy fails. Copying a default (empty) value allocates
+    // nothing, and the swap hands what was copied so far to `partial`, which frees it.
+    try {
+      ForEachCopiedField(*this, other, [](auto& to, const auto& from) { to = from; });
+    } catch (...) {
+      ForEachCopiedField(*this, Defaults(), [](auto& to, const auto& initial) {
+        auto partial = initial;
+        using std::swap;
+        swap(to, partial);
+      });
+      throw;
+    }
+  } else {
+    // Copied aside first, then swapped in without a throw.
+    CBuddyProfile staged;
+    ForEachCopiedField(staged, other, [](auto& to, const auto& from) { to = from; });
+    // Our decision: the group and resource lists are replaced, not appended to, so that the
+    // target equals the source and its resources stay free of case-insensitive duplicates.
+    ForEachCopiedField(*this, staged, [](auto& mine, auto& theirs) {
+      using std::swap;
+      swap(mine, theirs);
+    });
+  }
   qo::IndexedFields::Touched(*this);
   return *this;
 }
