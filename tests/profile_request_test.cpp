@@ -301,9 +301,12 @@ TEST_F(Birthday, IsLocalMidnightWithDaylightSavingTime) {
   EXPECT_EQ(BirthdateFrom(u"1985-07-04"), UtcMidnight(1985, 7, 4) - 2 * 3600);
   EXPECT_EQ(BirthdateFrom(u"2001-01-15"), 979513200);  // winter: UTC+1
   EXPECT_EQ(BirthdateFrom(u"2001-01-15"), UtcMidnight(2001, 1, 15) - 3600);
-  // Either side of the spring change (Sunday 25 March 2001, 02:00 local).
+  // Either side of the spring change (Sunday 25 March 2001, 02:00 local). The Windows C
+  // runtime reads only names and an offset from TZ and puts the changes on US dates.
+#ifndef _WIN32
   EXPECT_EQ(BirthdateFrom(u"2001-03-25"), UtcMidnight(2001, 3, 25) - 3600);
   EXPECT_EQ(BirthdateFrom(u"2001-03-26"), UtcMidnight(2001, 3, 26) - 2 * 3600);
+#endif
   // The lowest year accepted, before the epoch.
   EXPECT_EQ(BirthdateFrom(u"1900-01-01"), -2208992400);
   EXPECT_EQ(BirthdateFrom(u"1900-01-01"), UtcMidnight(1900, 1, 1) - 3600);

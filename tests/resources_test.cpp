@@ -39,9 +39,9 @@ TEST(ResourceModule, FilesThatAreNoResourceFilesGiveNullModules) {
     std::ofstream text(path, std::ios::binary);
     text << "not a resource file at all, just some text of a decent length....";
   }
-  EXPECT_EQ(LoadResourceModule(path.c_str()), nullptr);
+  EXPECT_EQ(LoadResourceModule(path.string().c_str()), nullptr);
   { std::ofstream empty(path, std::ios::binary | std::ios::trunc); }
-  EXPECT_EQ(LoadResourceModule(path.c_str()), nullptr);
+  EXPECT_EQ(LoadResourceModule(path.string().c_str()), nullptr);
   std::filesystem::remove(path);
 
   FreeResourceModule(nullptr);  // harmless
