@@ -80,9 +80,14 @@ const CBuddyProfile& Defaults() {
 // nothing.
 CBuddyProfile& CBuddyProfile::operator=(const CBuddyProfile& other) {
   if (this == &other) return *this;
+  // Every text and list starts empty, so emptiness is enough there (and cheaper).
   bool fresh = true;
   ForEachCopiedField(*this, Defaults(), [&](const auto& mine, const auto& initial) {
-    fresh = fresh && mine == initial;
+    if constexpr (requires { mine.empty(); }) {
+      fresh = fresh && mine.empty();
+    } else {
+      fresh = fresh && mine == initial;
+    }
   });
   if (fresh) {
     // A buddy still in the default state, as every copy the library makes is: filled in place,
