@@ -42,7 +42,7 @@ TEST(Transport, StoresValuesUnchangedAndCloneCopiesAllNine) {
   source->SetTransportNumber3(0);
   source->SetTransportNumber4(INT_MAX);
   source->SetTransportNumber5(5);
-  source->SetTransportNumber6(6);
+  source->SetTransportNumber6(-6);
   source->SetTransportText1(u"one");
   source->SetTransportText2(u"");
   source->SetTransportText3(u"three \u00e9");
@@ -51,7 +51,7 @@ TEST(Transport, StoresValuesUnchangedAndCloneCopiesAllNine) {
   EXPECT_EQ(static_cast<CTransport*>(clone)->HolderCount(), 1u);
   EXPECT_EQ(source->HolderCount(), 2u);
   const auto given = std::tuple(INT_MIN, String(u"one"), String(), String(u"three \u00e9"), -1, 0,
-                                INT_MAX, 5, 6);
+                                INT_MAX, 5, -6);
   EXPECT_EQ(Values(*source), given);
   EXPECT_EQ(Values(*clone), given);
   clone->SetTransportText1(u"changed");
