@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Builds qodata.dll and its tests for 64-bit Windows with MinGW-w64 and runs the tests under
+# Wine, on a Debian machine without a display. Extra arguments go to the CMake configure step.
+#   scripts/windows.sh                         # build-windows/, every test
+#   TEST_TIMEOUT=300 scripts/windows.sh        # seconds allowed to each test (default 120)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$(pwd)"
+build_dir="${BUILD_DIR:-build-windows}"
+mkdir -p "$build_dir"
+build_dir="$(cd "$build_dir" && pwd)"
+jobs="$(nproc)"
+toolchain="$root/cmake/mingw-w64-x86_64.cmake"
+started=$(date +%s)
+
+# --- Tools: the cross compiler (POSIX-threads variant), its binutils and Wine ---------------
+install_missing() {
+  local packages=(cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
+  local missing=()
+  for package in "${packages[@]}"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+  done
+  command -v llvm-rc >/dev/null 2>&1 || missing+=(llvm)  # the Linux side of the fixtures
+  [ -d /usr/src/googletest ] || missing+=(googletest)
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+install_missing
+installed=$(date +%s)
+
+# --- GoogleTest, built once with the same toolchain into a prefix inside the build folder ----
+gtest_prefix="$build_dir/_deps/googletest"
+if [ ! -f "$gtest_prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
+  echo "== building GoogleTest for Windows"
+  cmake -S /usr/src/googletest -B "$build_dir/_deps/googletest-build" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=ON >/dev/null
+  cmake --build "$build_dir/_deps/googletest-build" -j "$jobs" >/dev/null
+  cmake --install "$build_dir/_deps/googletest-build" >/dev/null
+fi
+
+# --- Wine: a 64-bit prefix of our own, no display (null graphics driver), quiet --------------
+export WINEPREFIX="$build_dir/wine-prefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
+unset DISPLAY WAYLAND_DISPLAY
+wine_log="$build_dir/wineserver.log"
+stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }
+trap stop_wineserver EXIT
+# A persistent server for the whole run: every test program would otherwise start its own
+# and leave background processes that keep ctest waiting. (2: a server of this prefix that an
+# interrupted run left behind is running already, and serves as well.)
+mkdir -p "$WINEPREFIX"
+wineserver -p >>"$wine_log" 2>&1 || [ $? -eq 2 ]
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "== creating the Wine prefix"
+  wineboot -i >>"$wine_log" 2>&1
+fi
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >>"$wine_log" 2>&1
+wine cmd /c exit >>"$wine_log" 2>&1  # warm: the first program of a prefix starts its services
+prepared=$(date +%s)
+
+# --- Build and test ---------------------------------------------------------------------------
+echo "== building qodata for Windows in $build_dir"
+cmake -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQODATA_WERROR=ON \
+  -DQODATA_BUILD_EXAMPLES=OFF -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" "$@" >/dev/null
+cmake --build "$build_dir" -j "$jobs"
+built=$(date +%s)
+echo "== tests under Wine"
+ctest --test-dir "$build_dir" -j "$jobs" --output-on-failure --timeout "${TEST_TIMEOUT:-120}"
+finished=$(date +%s)
+echo "== Windows stage: install $((installed - started))s, Wine prefix $((prepared - installed))s," \
+  "build $((built - prepared))s, tests $((finished - built))s, total $((finished - started))s"
