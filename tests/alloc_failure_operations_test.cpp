@@ -234,6 +234,24 @@ TEST(AllocationFailure, SettersAndInsertsGiveTheStrongGuarantee) {
         [&](Owned& target) { change.op(target.get()); },
         [](Owned& target) { return Read(target.get()); });
   }
+  // The buddy list re-files a lent record whose e-mail address or BLII changed at its next
+  // lookup by either: that lookup may run out of memory, and must find the record after.
+  auto changedList = [] {
+    Owned list = Fresh(CONTAINER_BUDDY_LIST);
+    auto* record = View<IBuddyList>(list.get())->getBuddyProfileRecord(Long(u"buddy", 1) + u"b");
+    View<IUserProfile>(record)->setEmail(Long(u"moved@address", 4));
+    record->setBLII(77);
+    return list;
+  };
+  ExpectFailureSafe("lookups after a lent record changed", changedList, [](Owned& list) {
+    auto* view = View<IBuddyList>(list.get());
+    IBuddyProfile* byEmail = view->getBuddyProfileRecord(Long(u"moved@address", 4));
+    IBuddyProfile* byBlii = view->getBuddyProfileRecord(77);
+    ASSERT_NE(byEmail, nullptr);
+    EXPECT_EQ(byEmail, byBlii);
+    EXPECT_EQ(view->removeBuddyRecord(77), 1);
+  }, [](Owned& list) { return Read(list.get()); });
+
   // The application event is set once: on an event not set yet.
   ExpectFailureSafe(
       "SetApplicationEvent", [] { return Fresh(CONTAINER_APPLICATION_EVENT, 0); },
