@@ -56,7 +56,7 @@ qo::String Key(qo::fuzz::Input& in) {
 
 void BuddyListStep(qo::fuzz::Input& in, IBuddyList& list, IDataContainer* other) {
   Held<IBuddyProfile> profile = As<IBuddyProfile>(other);
-  switch (in.Pick(9)) {
+  switch (in.Pick(10)) {
     case 0:
       if (profile && list.addBuddyRecord(profile.get()) == 1) {
         const qo::String key = profile->getQuilloID();
@@ -98,6 +98,21 @@ void BuddyListStep(qo::fuzz::Input& in, IBuddyList& list, IDataContainer* other)
       list.clearList();
       if (list.size() != 0) qo::fuzz::Fail("cleared list not empty");
       break;
+    case 8: {
+      // A lent record changed behind the list's back is found by its new address and BLII.
+      IBuddyProfile* record = list.getBuddyProfileRecord(Key(in));
+      if (record == nullptr) break;
+      const qo::String email = in.Byte() & 1 ? u"m@n" : u"p@q";
+      As<IUserProfile>(record)->setEmail(email);
+      record->setBLII(static_cast<std::int32_t>(in.Pick(4)) - 1);
+      record->setDomain(static_cast<std::int32_t>(in.Pick(4)));
+      IBuddyProfile* byEmail = list.getBuddyProfileRecord(email);
+      if (byEmail == nullptr || byEmail->getEmail() != email) qo::fuzz::Fail("lookup by new e-mail");
+      const std::int32_t blii = record->getBlii();
+      IBuddyProfile* byBlii = list.getBuddyProfileRecord(blii);
+      if (byBlii == nullptr || byBlii->getBlii() != blii) qo::fuzz::Fail("lookup by new BLII");
+      break;
+    }
     default:
       if (auto* concrete = dynamic_cast<CBuddyList*>(&list)) {
         if (auto* buddy = dynamic_cast<CBuddyProfile*>(other)) concrete->addBuddyRecord(*buddy);
