@@ -141,6 +141,8 @@ double ThreadSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
+void ReleaseFreeMemory() { malloc_trim(0); }
+
 std::size_t HeapInUse() {
   struct mallinfo2 info = mallinfo2();
   return info.uordblks + info.hblkhd;

@@ -83,6 +83,11 @@ using PlainList = std::unordered_map<qo::String, std::unique_ptr<PlainBuddy>>;
 // report uses CPU time, which other people's load on the machine disturbs less than wall time.
 double ThreadSeconds();
 
+// Gives the allocator's free memory back to the system, so that a workload that allocates
+// much starts from the same state whichever workload ran before it (the list's and the
+// baseline's filled structures are built and dropped in turn).
+void ReleaseFreeMemory();
+
 // Bytes the allocator hands out at this moment (heap in use, mapped chunks included).
 std::size_t HeapInUse();
 

@@ -16,6 +16,7 @@ void Add(benchmark::State& state) {
   std::vector<CBuddyProfile> sources(kChunk);
   for (CBuddyProfile& source : sources) FillBuddy(source, 0);
   double bytesPerBuddy = 0;
+  ReleaseFreeMemory();
   for (auto _ : state) {
     IBuddyList* list = static_cast<IBuddyList*>(new CBuddyList());
     const std::size_t before = HeapInUse();
@@ -97,6 +98,7 @@ void GetList(benchmark::State& state) {
   IBuddyList* list = FilledList(n);
   std::vector<IBuddyProfile*> copies;
   copies.reserve(n);
+  ReleaseFreeMemory();
   for (auto _ : state) {
     list->getList(copies);
     list->clearCopyOfList(copies);

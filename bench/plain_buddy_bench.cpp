@@ -14,6 +14,7 @@ void Add(benchmark::State& state) {
   std::vector<PlainBuddy> sources(kChunk);
   for (PlainBuddy& source : sources) FillPlain(source, 0);
   double bytesPerBuddy = 0;
+  ReleaseFreeMemory();
   for (auto _ : state) {
     auto plain = std::make_unique<PlainList>();
     const std::size_t before = HeapInUse();
@@ -141,6 +142,7 @@ void CopyOut(benchmark::State& state) {
   PlainList& plain = FilledPlain(n);
   std::vector<std::unique_ptr<PlainBuddy>> copies;
   copies.reserve(n);
+  ReleaseFreeMemory();
   for (auto _ : state) {
     for (auto& [key, buddy] : plain) copies.push_back(std::make_unique<PlainBuddy>(*buddy));
     copies.clear();
