@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -110,6 +111,17 @@ TEST(Win32Windows, AClientsWindowIsReadButNeverDestroyedByTheLayer) {
   EXPECT_TRUE(qo::win32::IsWindow(client));
   qo::win32::DestroyWindow(client);
   EXPECT_FALSE(GetWindowState(window, nullptr));
+}
+
+TEST(Win32Text, LowerCaseFollowsTheRuntimesCurrentLocale) {
+  const std::string saved = std::setlocale(LC_CTYPE, nullptr);
+  ASSERT_NE(std::setlocale(LC_CTYPE, "C"), nullptr);
+  EXPECT_EQ(ToLower(u"\u00C4BC \u0394"), u"\u00C4bc \u0394") << "the C locale knows ASCII only";
+  // Windows has no C.UTF-8; a Windows locale lowers any UTF-16 unit, in its code page or not.
+  ASSERT_NE(std::setlocale(LC_CTYPE, ".1252"), nullptr);
+  EXPECT_EQ(ToLower(u"\u00C4RGER \u0394"), u"\u00E4rger \u03B4");
+  EXPECT_TRUE(EqualsNoCase(u"\u00C4", u"\u00E4"));
+  std::setlocale(LC_CTYPE, saved.c_str());
 }
 
 std::tm Date(int year, int month, int day) {
