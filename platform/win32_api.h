@@ -10,12 +10,12 @@
 namespace qo::win32 {
 
 // LoadLibraryExW as a data file and image-resource module: its resources can be read, none of
-// its code runs. Null when the file is missing or no PE image. FreeModule gives it back.
+// its code runs. Null when the file is missing or no PE image. ReleaseModule gives it back.
 void* LoadResourceOnlyModule(const char* path);
 void ReleaseModule(void* module);
 
-// Whether the handle is a module of this process: loaded as a program or DLL (the loader
-// knows it) or as a data file (low tag bits set by LoadLibraryExW, not known to the loader).
+// Whether the handle is a program or DLL that the loader holds in this process. A data-file
+// module (its handle tagged in the low bits by LoadLibraryExW) is unknown to the loader: false.
 bool IsLoadedImage(void* module);
 // Whether the address lies in the mapped image of a module (a data-file module included).
 bool ImageContains(void* module, const void* address);

@@ -5,7 +5,6 @@
 #include "platform/resources.h"
 
 #include <algorithm>
-#include <cstring>
 #include <unordered_map>
 #include <vector>
 
