@@ -10,7 +10,8 @@
 
 namespace bench {
 
-// A buddy list holding buddies 0..n-1 (made through the interface, as a client would).
+// A buddy list holding buddies 0..n-1 (made through the interface, as a client would), with
+// its indexes by e-mail address and BLII built.
 IBuddyList* FilledList(std::size_t n);
 // The baseline holding the same buddies.
 PlainList& FilledPlain(std::size_t n);

@@ -151,6 +151,7 @@ class CBuddyList::Table {
 
   // The first record in scan order whose getEmail equals the address exactly.
   Slot* FirstWithEmail(const qo::String& address) {
+    StartIndexing();
     Refresh();
     Slot* found = nullptr;
     auto chain = emailIndex_.find(std::hash<qo::String>{}(address));
@@ -169,6 +170,7 @@ class CBuddyList::Table {
   // The first record in scan order whose getBlii equals `blii`. With `confirm`, a record
   // before it that does not confirm it is a buddy profile (type code 2) ends the search: null.
   Slot* FirstWithBlii(std::int32_t blii, bool confirm) {
+    StartIndexing();
     Refresh();
     Slot* found = nullptr;
     auto chain = bliiIndex_.find(blii);
@@ -235,8 +237,10 @@ class CBuddyList::Table {
 
   // Makes (or finds) the chains a record is to be filed on; the only part of filing that can
   // fail. A chain made here and not used is removed again by DropEmptyChains.
+  // Before the indexes exist nothing is made.
   Filing Prepare(IBuddyProfile* record) {
     Filing filing;
+    if (!indexing_) return filing;
     CBuddyProfile* buddy = Indexable(record);
     if (buddy == nullptr) return filing;
     const qo::String& email = qo::IndexedFields::Email(*buddy);
@@ -256,8 +260,13 @@ class CBuddyList::Table {
 
   // Files a slot on its chains (cannot fail).
   void Thread(Slot& slot, const Filing& filing) noexcept {
-    Entry& entry = slot.second;
     Join(order_, &Entry::order, slot);
+    ThreadIndexed(slot, filing);
+  }
+
+  void ThreadIndexed(Slot& slot, const Filing& filing) noexcept {
+    if (!indexing_) return;
+    Entry& entry = slot.second;
     entry.indexed = filing.indexed;
     entry.hasAddress = filing.email != nullptr;
     entry.emailHash = filing.emailHash;
@@ -279,7 +288,7 @@ class CBuddyList::Table {
     if (entry.indexed != nullptr) {
       Leave(bliiIndex_.find(entry.bliiValue)->second, &Entry::blii, slot);
       qo::IndexedFields::Unwatch(*entry.indexed);
-    } else {
+    } else if (indexing_) {
       --unindexed_;
     }
   }
@@ -318,6 +327,37 @@ class CBuddyList::Table {
         return;
       }
     }
+  }
+
+  // The indexes are built at the first lookup by e-mail address or BLII, from the records as
+  // they are then, and kept from then on: a list that is never searched that way (most are
+  // filled and read by key) pays nothing for them. A failure leaves the list without indexes.
+  void StartIndexing() {
+    if (indexing_) return;
+    seenEdits_ = qo::indexedEdits.load(std::memory_order_relaxed);
+    indexing_ = true;
+    try {
+      for (Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
+        ThreadIndexed(*slot, Prepare(slot->second.record.get()));
+      }
+    } catch (...) {
+      StopIndexing();
+      throw;
+    }
+  }
+
+  void StopIndexing() noexcept {
+    for (Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
+      Entry& entry = slot->second;
+      if (entry.indexed != nullptr) qo::IndexedFields::Unwatch(*entry.indexed);
+      entry.indexed = nullptr;
+      entry.hasAddress = false;
+      entry.email = entry.blii = Link();
+    }
+    emailIndex_.clear();
+    bliiIndex_.clear();
+    unindexed_ = 0;
+    indexing_ = false;
   }
 
   // Re-files every record whose indexed fields changed since the last look, if any watched
@@ -370,7 +410,8 @@ class CBuddyList::Table {
   Ends order_;
   EmailIndex emailIndex_;
   BliiIndex bliiIndex_;
-  std::size_t unindexed_ = 0;    // records filed without indexes
+  bool indexing_ = false;        // whether the indexes exist (see StartIndexing)
+  std::size_t unindexed_ = 0;    // records left out of the indexes, once they exist
   std::uint64_t nextPlace_ = 0;  // the place of the next record stored
   // qo::indexedEdits when the indexes were last refreshed; records filed later are filed as
   // they are then, so changes counted before the table existed do not concern it.

@@ -1,7 +1,8 @@
-// The buddy list's lookups by e-mail address and by BLII go through indexes. These tests
-// compare every indexed answer with a scan of the records in the list's scan order (the order
-// of storing; a replaced record takes the last place) over random sequences of adds,
-// replacements, changes made through lent records, and removals.
+// The buddy list's lookups by e-mail address and by BLII go through indexes, built at the
+// first such lookup and kept from then on. These tests compare every indexed answer with a
+// scan of the records in the list's scan order (the order of storing; a replaced record takes
+// the last place) over random sequences of adds, replacements, changes made through lent
+// records, and removals.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -199,6 +200,9 @@ void RunRandomSequence(unsigned seed, bool withDerived) {
         break;
       }
     }
+    // The indexes are built at the first lookup by address or BLII: the first steps run
+    // without lookups, so that they are built from records already changed and removed.
+    if (step < 40) continue;
     ExpectAgreement(model, step);
     if (::testing::Test::HasFatalFailure()) return;
   }
