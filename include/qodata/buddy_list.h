@@ -14,8 +14,9 @@
 // Records are kept in a hash map by key. The scan order (of the lists handed out, and which of
 // several records with the same BLII or e-mail address a lookup finds) is the order in which
 // the records were stored: a record stored under a key already present replaces the old one
-// and takes the last place. Lookups by e-mail address and by BLII go through indexes that
-// follow changes made through lent records, with the answer a scan in that order would give.
+// and takes the last place. Lookups by e-mail address and by BLII go through indexes, built
+// at the first such lookup, that follow changes made through lent records and give the answer
+// a scan in that order would give.
 #pragma once
 
 #include <cstdint>
