@@ -6,6 +6,7 @@
 #include <ctime>
 #include <utility>
 
+#include "contacts/indexed_fields.h"
 #include "contacts/transport_suffix.h"
 #include "platform/platform_internal.h"
 #include "qodata/user_profile.h"
@@ -191,6 +192,7 @@ void CUserProfile::SetProfileRqst(qo::StringMap& request, std::int32_t apply) {
     idleTime_ = fields.idleTime;
     emailVerified_ = fields.emailVerified;
     profileRequest_.swap(kept);
+    qo::IndexedFields::Touched(*this);  // a buddy list indexing this profile re-files it
   };
   try {
     for (auto& [key, value] : kept) ApplyEntry(fields, key, value);

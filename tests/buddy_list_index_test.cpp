@@ -255,6 +255,21 @@ TEST(BuddyListIndexTest, ScanOrderDecidesBetweenRecordsWithTheSameAddressOrBlii)
   EXPECT_EQ(buddies->getBuddyProfileRecord(7)->getQuilloID(), KeyFor(2));
 }
 
+// A profile request that carries an "email" key changes the address like setEmail does.
+TEST(BuddyListIndexTest, AnAddressAppliedByAProfileRequestIsFiledAgain) {
+  CBuddyList list;
+  CBuddyProfile source;
+  source.setQuilloID(KeyFor(1));
+  source.setEmail(u"old@example.org");
+  list.addBuddyRecord(&source);
+  IBuddyProfile* record = list.getBuddyProfileRecord(u"old@example.org");
+  ASSERT_NE(record, nullptr);
+  qo::StringMap request{{u"EMAIL", u"new@example.org"}};
+  list.getBuddyRecord(KeyFor(1))->SetProfileRqst(request, 1);
+  EXPECT_EQ(list.getBuddyProfileRecord(u"new@example.org"), record);
+  EXPECT_EQ(list.getBuddyProfileRecord(u"old@example.org"), nullptr);
+}
+
 // A copy of the list is indexed on its own: changes through the records of one list never
 // disturb the answers of the other, and a record that left the list no longer counts.
 TEST(BuddyListIndexTest, CopiesAndRemovedRecordsKeepIndexesApart) {
