@@ -27,14 +27,14 @@ void AddIfAbsent(qo::StringList& list, qo::String name) {
 
 void CBuddyProfile::SetPresence(_PRESENCE presence) {
   if (presence.priority < presencePriority_) return;
-  // The one copy that can throw comes first; the rest are moves.
-  qo::String statusMessage = presence.statusMessage;
+  // The one copy that can throw comes first (into the buffer the message already has, and
+  // leaving it as it was if it must grow and cannot); the rest are moves.
+  statusMessage_.assign(presence.statusMessage);
   presenceStatus_ = presence.status;
   presenceSource_ = std::move(presence.source);
   presencePriority_ = presence.priority;
   presenceStatusMessage_ = std::move(presence.statusMessage);
   status_ = presence.status;
-  statusMessage_ = std::move(statusMessage);
 }
 
 void CBuddyProfile::AddResource(qo::String resource) {
