@@ -4,7 +4,6 @@
 
 #include "framework/catalogue.h"
 
-namespace qo {
 namespace {
 
 bool SameIid(const IID& a, const IID& b) { return std::memcmp(&a, &b, sizeof(IID)) == 0; }
@@ -41,7 +40,7 @@ std::int32_t CDataFactory2::CreateContainer(tagCONTAINER_DATATYPE code, IDataCon
     *out = nullptr;
     return 0;
   }
-  *out = MakeContainer(code);
+  *out = qo::MakeContainer(code);
   return *out != nullptr ? 1 : 0;
 }
 
@@ -51,4 +50,3 @@ std::int32_t CDataFactory2::ReleaseContainer(tagCONTAINER_DATATYPE, IDataContain
   return 1;
 }
 
-}  // namespace qo

@@ -6,8 +6,6 @@
 
 #include "qodata/exports.h"
 
-namespace qo {
-
 class CDataFactory2 final : public IDataFactory2 {
  public:
   CDataFactory2() = default;
@@ -31,4 +29,3 @@ class CDataFactory2 final : public IDataFactory2 {
   std::map<tagCONTAINER_DATATYPE, std::map<std::uint32_t, void*>*> register_;
 };
 
-}  // namespace qo

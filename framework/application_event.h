@@ -6,10 +6,8 @@
 #include "qodata/container_base.h"
 #include "qodata/generic.h"
 
-namespace qo {
-
 class CApplicationEvent final
-    : public Container<CApplicationEvent, CONTAINER_APPLICATION_EVENT, IApplicationEvent> {
+    : public qo::Container<CApplicationEvent, CONTAINER_APPLICATION_EVENT, IApplicationEvent> {
  public:
   CApplicationEvent();
   CApplicationEvent(const CApplicationEvent& other);
@@ -27,9 +25,8 @@ class CApplicationEvent final
   static constexpr std::uint32_t kUnsetKind = 9;
   static constexpr std::uint32_t kHighestKind = 8;
 
-  Held<IDataContainer> data_;
+  qo::Held<IDataContainer> data_;
   std::uint32_t eventId_ = 0;  // 0: not set
   std::uint32_t kind_ = kUnsetKind;
 };
 
-}  // namespace qo

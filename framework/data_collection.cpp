@@ -1,7 +1,5 @@
 #include "framework/data_collection.h"
 
-namespace qo {
-
 CQoDataCollection::CQoDataCollection() = default;
 
 CQoDataCollection::CQoDataCollection(const CQoDataCollection& other)
@@ -16,7 +14,7 @@ CQoDataCollection& CQoDataCollection::operator=(const CQoDataCollection& other) 
   const std::int32_t oldCount = items_.GetCount();
   AppendClonesOf(other);
   for (std::int32_t i = 0; i < oldCount; ++i) {
-    Held<IDataContainer> old = Held<IDataContainer>::Adopt(items_.RemoveHead());
+    qo::Held<IDataContainer> old = qo::Held<IDataContainer>::Adopt(items_.RemoveHead());
   }
   userValue_ = other.userValue_;
   return *this;
@@ -25,14 +23,14 @@ CQoDataCollection& CQoDataCollection::operator=(const CQoDataCollection& other) 
 CQoDataCollection::~CQoDataCollection() { RemoveAll(); }
 
 void CQoDataCollection::AppendClonesOf(const CQoDataCollection& source) {
-  // The list's walk does not change it, though PtrList does not declare it const.
-  auto& sourceItems = const_cast<PtrList<IDataContainer>&>(source.items_);
+  // The list's walk does not change it, though qo::PtrList does not declare it const.
+  auto& sourceItems = const_cast<qo::PtrList<IDataContainer>&>(source.items_);
   const std::int32_t before = items_.GetCount();
   try {
     for (POSITION p = sourceItems.GetHeadPosition(); p != nullptr;) Add(sourceItems.GetNext(p));
   } catch (...) {
     while (items_.GetCount() > before) {
-      Held<IDataContainer> appended = Held<IDataContainer>::Adopt(items_.RemoveTail());
+      qo::Held<IDataContainer> appended = qo::Held<IDataContainer>::Adopt(items_.RemoveTail());
     }
     throw;
   }
@@ -48,7 +46,7 @@ IDataContainer* CQoDataCollection::GetNext(POSITION& position) {
 std::int32_t CQoDataCollection::Add(IDataContainer* container) {
   // A null container has nothing to clone: nothing is added.
   if (container == nullptr) return 0;
-  Held<IDataContainer> copy = HoldClone(container);
+  qo::Held<IDataContainer> copy = qo::HoldClone(container);
   items_.AddTail(copy.get());
   copy.release();  // the list owns it now
   return 0;
@@ -62,14 +60,13 @@ std::uint32_t CQoDataCollection::GetUserValue() { return userValue_; }
 
 void CQoDataCollection::RemoveAll() {
   while (!items_.IsEmpty()) {
-    Held<IDataContainer> item = Held<IDataContainer>::Adopt(items_.RemoveHead());
+    qo::Held<IDataContainer> item = qo::Held<IDataContainer>::Adopt(items_.RemoveHead());
   }
 }
 
 void CQoDataCollection::RemoveAt(POSITION& position) {
   if (position == nullptr) return;
-  Held<IDataContainer> item = Held<IDataContainer>::Adopt(items_.GetAt(position));
+  qo::Held<IDataContainer> item = qo::Held<IDataContainer>::Adopt(items_.GetAt(position));
   items_.RemoveAt(position);
 }
 
-}  // namespace qo

@@ -7,10 +7,8 @@
 #include "qodata/data_collection.h"
 #include "qodata/ptr_list.h"
 
-namespace qo {
-
 class CQoDataCollection final
-    : public Container<CQoDataCollection, CONTAINER_DATA_COLLECTION, IQoDataCollection> {
+    : public qo::Container<CQoDataCollection, CONTAINER_DATA_COLLECTION, IQoDataCollection> {
  public:
   CQoDataCollection();
   CQoDataCollection(const CQoDataCollection& other);
@@ -32,7 +30,6 @@ class CQoDataCollection final
   void AppendClonesOf(const CQoDataCollection& source);
 
   std::uint32_t userValue_ = 0;
-  PtrList<IDataContainer> items_;  // each item is one reference the collection owns
+  qo::PtrList<IDataContainer> items_;  // each item is one reference the collection owns
 };
 
-}  // namespace qo

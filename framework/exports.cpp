@@ -25,7 +25,7 @@ HRESULT FreeDataFactoryInstance(IDataFactory** inout) {
 }
 
 HRESULT CreateAppComInstance(void** out) {
-  auto* object = new qo::CDataFactory2();
+  auto* object = new CDataFactory2();
   const HRESULT result = object->QueryInterface(IID_IApplicationCom, out);
   // The construction holder is dropped once the caller holds its own, so that one
   // DestroyAppComInstance frees the object.

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-namespace qo {
-
 CGenericData::CGenericData() = default;
 
 CGenericData::CGenericData(const CGenericData& other)
@@ -24,33 +22,33 @@ CGenericData::Entries CGenericData::CopyEntries(const Entries& source) {
     Entry& target = copy[key];
     target.text = entry.text;
     target.integer = entry.integer;
-    target.container = HoldClone(entry.container.get());
+    target.container = qo::HoldClone(entry.container.get());
   }
   return copy;
 }
 
-const CGenericData::Entry* CGenericData::Find(const String& key) const {
+const CGenericData::Entry* CGenericData::Find(const qo::String& key) const {
   auto found = entries_.find(key);
   return found != entries_.end() ? &found->second : nullptr;
 }
 
-std::int32_t CGenericData::SetContainer(String key, IDataContainer* container) {
-  Held<IDataContainer> copy = HoldClone(container);  // taken before the old one goes
+std::int32_t CGenericData::SetContainer(qo::String key, IDataContainer* container) {
+  qo::Held<IDataContainer> copy = qo::HoldClone(container);  // taken before the old one goes
   entries_[std::move(key)].container = std::move(copy);
   return 1;
 }
 
-std::int32_t CGenericData::SetInteger(String key, std::int32_t value) {
+std::int32_t CGenericData::SetInteger(qo::String key, std::int32_t value) {
   entries_[std::move(key)].integer = value;
   return 1;
 }
 
-std::int32_t CGenericData::SetString(String key, String value) {
+std::int32_t CGenericData::SetString(qo::String key, qo::String value) {
   entries_[std::move(key)].text = std::move(value);
   return 1;
 }
 
-std::int32_t CGenericData::GetContainer(String key, IDataContainer** out) {
+std::int32_t CGenericData::GetContainer(qo::String key, IDataContainer** out) {
   if (out == nullptr) return 0;
   const Entry* entry = Find(key);
   if (entry == nullptr) return 0;
@@ -64,25 +62,24 @@ std::int32_t CGenericData::GetContainer(String key, IDataContainer** out) {
   return 1;
 }
 
-std::int32_t CGenericData::GetInteger(String key, std::int32_t* out) {
+std::int32_t CGenericData::GetInteger(qo::String key, std::int32_t* out) {
   const Entry* entry = Find(key);
   if (out == nullptr || entry == nullptr) return 0;
   *out = entry->integer;
   return 1;
 }
 
-std::int32_t CGenericData::GetString(String key, String* out) {
+std::int32_t CGenericData::GetString(qo::String key, qo::String* out) {
   const Entry* entry = Find(key);
   if (out == nullptr || entry == nullptr) return 0;
   *out = entry->text;
   return 1;
 }
 
-std::int32_t CGenericData::GetBoolean(String key, std::int32_t* out) {
+std::int32_t CGenericData::GetBoolean(qo::String key, std::int32_t* out) {
   const Entry* entry = Find(key);
   if (out == nullptr || entry == nullptr) return 0;
   *out = entry->integer != 0 ? 1 : 0;
   return 1;
 }
 
-}  // namespace qo

@@ -7,10 +7,8 @@
 #include "qodata/container_base.h"
 #include "qodata/generic.h"
 
-namespace qo {
-
 class CGenericData final
-    : public Container<CGenericData, CONTAINER_GENERIC_DATA, IGenericDataContainer> {
+    : public qo::Container<CGenericData, CONTAINER_GENERIC_DATA, IGenericDataContainer> {
  public:
   CGenericData();
   CGenericData(const CGenericData& other);
@@ -18,27 +16,26 @@ class CGenericData final
   CGenericData& operator=(const CGenericData& other);
   ~CGenericData() override;
 
-  std::int32_t SetContainer(String key, IDataContainer* container) override;
-  std::int32_t SetInteger(String key, std::int32_t value) override;
-  std::int32_t SetString(String key, String value) override;
-  std::int32_t GetContainer(String key, IDataContainer** out) override;
-  std::int32_t GetInteger(String key, std::int32_t* out) override;
-  std::int32_t GetString(String key, String* out) override;
-  std::int32_t GetBoolean(String key, std::int32_t* out) override;
+  std::int32_t SetContainer(qo::String key, IDataContainer* container) override;
+  std::int32_t SetInteger(qo::String key, std::int32_t value) override;
+  std::int32_t SetString(qo::String key, qo::String value) override;
+  std::int32_t GetContainer(qo::String key, IDataContainer** out) override;
+  std::int32_t GetInteger(qo::String key, std::int32_t* out) override;
+  std::int32_t GetString(qo::String key, qo::String* out) override;
+  std::int32_t GetBoolean(qo::String key, std::int32_t* out) override;
 
  private:
   // The three values of one key, side by side.
   struct Entry {
-    String text;
+    qo::String text;
     std::int32_t integer = 0;
-    Held<IDataContainer> container;
+    qo::Held<IDataContainer> container;
   };
-  using Entries = std::unordered_map<String, Entry>;
+  using Entries = std::unordered_map<qo::String, Entry>;
 
   static Entries CopyEntries(const Entries& source);
-  const Entry* Find(const String& key) const;
+  const Entry* Find(const qo::String& key) const;
 
   Entries entries_;
 };
 
-}  // namespace qo

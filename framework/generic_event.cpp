@@ -2,8 +2,6 @@
 
 #include <utility>
 
-namespace qo {
-
 CGenericEvent::CGenericEvent() = default;
 
 CGenericEvent::CGenericEvent(const CGenericEvent& other)
@@ -11,7 +9,7 @@ CGenericEvent::CGenericEvent(const CGenericEvent& other)
 
 CGenericEvent& CGenericEvent::operator=(const CGenericEvent& other) {
   auto strings = other.strings_;  // copied first: a throwing copy leaves this event unchanged
-  String text = other.text_;
+  qo::String text = other.text_;
   strings_.swap(strings);
   text_.swap(text);
   number_ = other.number_;
@@ -20,14 +18,14 @@ CGenericEvent& CGenericEvent::operator=(const CGenericEvent& other) {
 
 CGenericEvent::~CGenericEvent() = default;
 
-std::int32_t CGenericEvent::AddString(String text) {
+std::int32_t CGenericEvent::AddString(qo::String text) {
   strings_.insert(std::move(text));
   return 1;
 }
 
-std::int32_t CGenericEvent::RemoveString(String text) { return strings_.erase(text) != 0 ? 1 : 0; }
+std::int32_t CGenericEvent::RemoveString(qo::String text) { return strings_.erase(text) != 0 ? 1 : 0; }
 
-std::int32_t CGenericEvent::GetStrings(StringList& out) {
+std::int32_t CGenericEvent::GetStrings(qo::StringList& out) {
   out.assign(strings_.begin(), strings_.end());
   return static_cast<std::int32_t>(out.size());
 }
@@ -36,8 +34,7 @@ void CGenericEvent::SetNumber(std::uint32_t number) { number_ = number; }
 
 std::uint32_t CGenericEvent::GetNumber() { return number_; }
 
-void CGenericEvent::SetText(String text) { text_ = std::move(text); }
+void CGenericEvent::SetText(qo::String text) { text_ = std::move(text); }
 
-String CGenericEvent::GetText() { return text_; }
+qo::String CGenericEvent::GetText() { return text_; }
 
-}  // namespace qo

@@ -2,11 +2,10 @@
 
 #include <utility>
 
-namespace qo::messaging {
 namespace {
 
 // A held copy of the message: the list never keeps the caller's object.
-Held<IMessage> CopyOf(IMessage* message) { return Held<IMessage>::Adopt(message->Copy()); }
+qo::Held<IMessage> CopyOf(IMessage* message) { return qo::Held<IMessage>::Adopt(message->Copy()); }
 
 }  // namespace
 
@@ -23,7 +22,7 @@ CNMessageList& CNMessageList::operator=(const CNMessageList& other) {
   // list as it was; the old messages are released when the swapped-out chain dies.
   auto copies = std::make_unique<Chain>();
   for (POSITION at = other.messages_->entries.GetHeadPosition(); at != nullptr;) {
-    Held<IMessage> copy = CopyOf(other.messages_->entries.GetNext(at));
+    qo::Held<IMessage> copy = CopyOf(other.messages_->entries.GetNext(at));
     copies->entries.AddTail(copy.get());  // may throw: the held copy is released then
     copy.release();
   }
@@ -35,7 +34,7 @@ CNMessageList::~CNMessageList() = default;
 
 void CNMessageList::AddHead(IMessage* message) {
   if (message == nullptr) return;
-  Held<IMessage> copy = CopyOf(message);
+  qo::Held<IMessage> copy = CopyOf(message);
   messages_->entries.AddHead(copy.get());  // may throw: the held copy is released then
   copy.release();
 }
@@ -51,4 +50,3 @@ IMessage* CNMessageList::GetNext(POSITION& position) {
   return messages_->entries.GetNext(position);
 }
 
-}  // namespace qo::messaging

@@ -9,8 +9,6 @@
 #include "qodata/message_list.h"
 #include "qodata/ptr_list.h"
 
-namespace qo::messaging {
-
 // Walked from the head, the list meets the messages newest first. It owns one holder of each
 // message it keeps, released by clear, by assignment and by its destruction.
 class CNMessageList final
@@ -44,4 +42,3 @@ class CNMessageList final
   std::unique_ptr<Chain> messages_;
 };
 
-}  // namespace qo::messaging

@@ -6,7 +6,6 @@
 #include <new>
 #include <utility>
 
-namespace qo {
 namespace {
 
 // The library-wide request-identifier counter: 0 at load, so the first request gets 1.
@@ -16,7 +15,7 @@ std::atomic<std::uint32_t> lastRequestId{0};
 std::uint32_t NextRequestId() { return lastRequestId.fetch_add(1, std::memory_order_relaxed) + 1; }
 
 template <class Map>
-std::int32_t CopyNames(const Map& map, StringList& names) {
+std::int32_t CopyNames(const Map& map, qo::StringList& names) {
   names.clear();
   names.reserve(map.size());
   for (const auto& entry : map) names.push_back(entry.first);
@@ -30,14 +29,14 @@ CWebRequest::CWebRequest() : requestId_(NextRequestId()) {}
 CWebRequest& CWebRequest::operator=(const CWebRequest& other) {
   // Everything is copied aside first, in the order a clone takes it over, then committed
   // without failure: a throwing copy leaves this request as it was.
-  String primaryText = other.primaryText_;
-  String address = other.address_;
+  qo::String primaryText = other.primaryText_;
+  qo::String address = other.address_;
   Bytes body = other.body_;
   auto parts = other.parts_;
-  StringMap parameters = other.parameters_;
-  StringMap headers = other.headers_;
-  String secondaryText = other.secondaryText_;
-  Held<IDataContainer> userData = HoldClone(other.userData_.get());
+  qo::StringMap parameters = other.parameters_;
+  qo::StringMap headers = other.headers_;
+  qo::String secondaryText = other.secondaryText_;
+  qo::Held<IDataContainer> userData = qo::HoldClone(other.userData_.get());
 
   primaryText_.swap(primaryText);
   address_.swap(address);
@@ -60,7 +59,7 @@ CWebRequest& CWebRequest::operator=(const CWebRequest& other) {
 
 CWebRequest::~CWebRequest() = default;
 
-void CWebRequest::SetRequest(std::uint32_t kind, String address, std::uint32_t option) {
+void CWebRequest::SetRequest(std::uint32_t kind, qo::String address, std::uint32_t option) {
   address_ = std::move(address);
   requestOption_ = option;
   requestKind_ = kind;
@@ -75,8 +74,8 @@ std::uint32_t CWebRequest::GetBodyLength() {
 std::uint32_t CWebRequest::GetBodyType() { return bodyType_; }
 std::uint32_t CWebRequest::GetBodyFlags() { return bodyFlags_; }
 std::uint32_t CWebRequest::GetRequestId() { return requestId_; }
-void CWebRequest::SetAddress(String address) { address_ = std::move(address); }
-String CWebRequest::GetAddress() { return address_; }
+void CWebRequest::SetAddress(qo::String address) { address_ = std::move(address); }
+qo::String CWebRequest::GetAddress() { return address_; }
 std::uint32_t CWebRequest::GetRequestKind() { return requestKind_; }
 std::uint32_t CWebRequest::GetRequestOption() { return requestOption_; }
 void CWebRequest::SetRequestOption(std::uint32_t option) { requestOption_ = option; }
@@ -93,37 +92,37 @@ void CWebRequest::SetBody(std::uint32_t flags, std::uint32_t type, const std::ui
   bodyType_ = type;
 }
 
-void CWebRequest::SetParameter(String name, String value) {
+void CWebRequest::SetParameter(qo::String name, qo::String value) {
   parameters_.insert_or_assign(std::move(name), std::move(value));
 }
 
-std::int32_t CWebRequest::RemoveParameter(String name) {
+std::int32_t CWebRequest::RemoveParameter(qo::String name) {
   return parameters_.erase(name) != 0 ? 1 : 0;
 }
 
-std::int32_t CWebRequest::GetParameter(String name, String& value) {
+std::int32_t CWebRequest::GetParameter(qo::String name, qo::String& value) {
   auto found = parameters_.find(name);
   if (found == parameters_.end()) return 0;
   value = found->second;
   return 1;
 }
 
-void CWebRequest::AddPart(String name, String value) {
+void CWebRequest::AddPart(qo::String name, qo::String value) {
   Part part;
   part.value = std::move(value);
   parts_.insert_or_assign(std::move(name), std::move(part));
 }
 
-std::int32_t CWebRequest::RemovePart(String name) { return parts_.erase(name) != 0 ? 1 : 0; }
+std::int32_t CWebRequest::RemovePart(qo::String name) { return parts_.erase(name) != 0 ? 1 : 0; }
 
-std::int32_t CWebRequest::GetPartValue(String name, String& value) {
+std::int32_t CWebRequest::GetPartValue(qo::String name, qo::String& value) {
   auto found = parts_.find(name);
   if (found == parts_.end()) return 0;
   value = found->second.value;
   return 1;
 }
 
-std::int32_t CWebRequest::SetPartData(String name, std::uint32_t type, std::uint32_t flags,
+std::int32_t CWebRequest::SetPartData(qo::String name, std::uint32_t type, std::uint32_t flags,
                                       const std::uint8_t* data, std::uint32_t length) {
   auto found = parts_.find(name);
   if (found == parts_.end()) return 0;
@@ -134,7 +133,7 @@ std::int32_t CWebRequest::SetPartData(String name, std::uint32_t type, std::uint
   return 1;
 }
 
-std::int32_t CWebRequest::GetPartData(String name, std::uint32_t& type, std::uint32_t& flags,
+std::int32_t CWebRequest::GetPartData(qo::String name, std::uint32_t& type, std::uint32_t& flags,
                                       std::uint8_t*& data, std::uint32_t& length) {
   auto found = parts_.find(name);
   if (found == parts_.end()) return 0;
@@ -153,45 +152,44 @@ std::int32_t CWebRequest::GetPartData(String name, std::uint32_t& type, std::uin
   return static_cast<std::int32_t>(length);
 }
 
-std::int32_t CWebRequest::GetPartNames(StringList& names) { return CopyNames(parts_, names); }
+std::int32_t CWebRequest::GetPartNames(qo::StringList& names) { return CopyNames(parts_, names); }
 
-std::int32_t CWebRequest::GetParameterNames(StringList& names) {
+std::int32_t CWebRequest::GetParameterNames(qo::StringList& names) {
   return CopyNames(parameters_, names);
 }
 
 std::uint32_t CWebRequest::GetContextValue() { return contextValue_; }
 void CWebRequest::SetContextValue(std::uint32_t value) { contextValue_ = value; }
 
-void CWebRequest::SetHeader(String name, String value) {
+void CWebRequest::SetHeader(qo::String name, qo::String value) {
   headers_.insert_or_assign(std::move(name), std::move(value));
 }
 
-std::int32_t CWebRequest::GetHeaders(StringList& headers) {
+std::int32_t CWebRequest::GetHeaders(qo::StringList& headers) {
   headers.clear();
   headers.reserve(headers_.size());
   for (const auto& [name, value] : headers_) headers.push_back(name + u":" + value);
   return static_cast<std::int32_t>(headers.size());
 }
 
-void CWebRequest::GetPrimaryText(String& text) { text = primaryText_; }
-void CWebRequest::SetPrimaryText(String text) { primaryText_ = std::move(text); }
-void CWebRequest::SetSecondaryText(String text) { secondaryText_ = std::move(text); }
-String CWebRequest::GetSecondaryText() { return secondaryText_; }
+void CWebRequest::GetPrimaryText(qo::String& text) { text = primaryText_; }
+void CWebRequest::SetPrimaryText(qo::String text) { primaryText_ = std::move(text); }
+void CWebRequest::SetSecondaryText(qo::String text) { secondaryText_ = std::move(text); }
+qo::String CWebRequest::GetSecondaryText() { return secondaryText_; }
 
 void CWebRequest::SetUserData(IDataContainer* data) {
   if (data == nullptr) return;
-  userData_ = HoldClone(data);
+  userData_ = qo::HoldClone(data);
 }
 
 IDataContainer* CWebRequest::GetUserData() { return userData_.get(); }
-ValuePair CWebRequest::GetValuePair() { return valuePair_; }
+qo::ValuePair CWebRequest::GetValuePair() { return valuePair_; }
 
 std::uint32_t CWebRequest::SetValuePair(std::uint32_t first, std::uint32_t second) {
-  valuePair_ = ValuePair{first, second};
+  valuePair_ = qo::ValuePair{first, second};
   return first;
 }
 
 std::uint32_t CWebRequest::GetRequestFlags() { return requestFlags_; }
 void CWebRequest::SetRequestFlags(std::uint32_t flags) { requestFlags_ = flags; }
 
-}  // namespace qo

@@ -8,9 +8,7 @@
 #include "qodata/container_base.h"
 #include "qodata/web_request.h"
 
-namespace qo {
-
-class CWebRequest final : public Container<CWebRequest, CONTAINER_WEB_REQUEST, IWebRequest> {
+class CWebRequest final : public qo::Container<CWebRequest, CONTAINER_WEB_REQUEST, IWebRequest> {
  public:
   // Draws the next request identifier.
   CWebRequest();
@@ -20,42 +18,42 @@ class CWebRequest final : public Container<CWebRequest, CONTAINER_WEB_REQUEST, I
   CWebRequest& operator=(const CWebRequest& other);
   ~CWebRequest() override;
 
-  void SetRequest(std::uint32_t kind, String address, std::uint32_t option) override;
+  void SetRequest(std::uint32_t kind, qo::String address, std::uint32_t option) override;
   std::uint8_t* GetBody() override;
   std::uint32_t GetBodyLength() override;
   std::uint32_t GetBodyType() override;
   std::uint32_t GetBodyFlags() override;
   std::uint32_t GetRequestId() override;
-  void SetAddress(String address) override;
-  String GetAddress() override;
+  void SetAddress(qo::String address) override;
+  qo::String GetAddress() override;
   std::uint32_t GetRequestKind() override;
   std::uint32_t GetRequestOption() override;
   void SetRequestOption(std::uint32_t option) override;
   void SetBody(std::uint32_t flags, std::uint32_t type, const std::uint8_t* data,
                std::uint32_t length) override;
-  void SetParameter(String name, String value) override;
-  std::int32_t RemoveParameter(String name) override;
-  std::int32_t GetParameter(String name, String& value) override;
-  void AddPart(String name, String value) override;
-  std::int32_t RemovePart(String name) override;
-  std::int32_t GetPartValue(String name, String& value) override;
-  std::int32_t SetPartData(String name, std::uint32_t type, std::uint32_t flags,
+  void SetParameter(qo::String name, qo::String value) override;
+  std::int32_t RemoveParameter(qo::String name) override;
+  std::int32_t GetParameter(qo::String name, qo::String& value) override;
+  void AddPart(qo::String name, qo::String value) override;
+  std::int32_t RemovePart(qo::String name) override;
+  std::int32_t GetPartValue(qo::String name, qo::String& value) override;
+  std::int32_t SetPartData(qo::String name, std::uint32_t type, std::uint32_t flags,
                            const std::uint8_t* data, std::uint32_t length) override;
-  std::int32_t GetPartData(String name, std::uint32_t& type, std::uint32_t& flags,
+  std::int32_t GetPartData(qo::String name, std::uint32_t& type, std::uint32_t& flags,
                            std::uint8_t*& data, std::uint32_t& length) override;
-  std::int32_t GetPartNames(StringList& names) override;
-  std::int32_t GetParameterNames(StringList& names) override;
+  std::int32_t GetPartNames(qo::StringList& names) override;
+  std::int32_t GetParameterNames(qo::StringList& names) override;
   std::uint32_t GetContextValue() override;
   void SetContextValue(std::uint32_t value) override;
-  void SetHeader(String name, String value) override;
-  std::int32_t GetHeaders(StringList& headers) override;
-  void GetPrimaryText(String& text) override;
-  void SetPrimaryText(String text) override;
-  void SetSecondaryText(String text) override;
-  String GetSecondaryText() override;
+  void SetHeader(qo::String name, qo::String value) override;
+  std::int32_t GetHeaders(qo::StringList& headers) override;
+  void GetPrimaryText(qo::String& text) override;
+  void SetPrimaryText(qo::String text) override;
+  void SetSecondaryText(qo::String text) override;
+  qo::String GetSecondaryText() override;
   void SetUserData(IDataContainer* data) override;
   IDataContainer* GetUserData() override;
-  ValuePair GetValuePair() override;
+  qo::ValuePair GetValuePair() override;
   std::uint32_t SetValuePair(std::uint32_t first, std::uint32_t second) override;
   std::uint32_t GetRequestFlags() override;
   void SetRequestFlags(std::uint32_t flags) override;
@@ -65,7 +63,7 @@ class CWebRequest final : public Container<CWebRequest, CONTAINER_WEB_REQUEST, I
 
   // A named part: a value text and raw bytes (exactly as given, no trailing 0).
   struct Part {
-    String value;
+    qo::String value;
     Bytes bytes;
     std::uint32_t type = 0;
     std::uint32_t flags = 0;
@@ -74,20 +72,19 @@ class CWebRequest final : public Container<CWebRequest, CONTAINER_WEB_REQUEST, I
   std::uint32_t requestId_;
   // Our choice of starting values for the three values the caller sets: 0.
   std::uint32_t contextValue_ = 0;
-  String address_;
+  qo::String address_;
   std::uint32_t requestOption_ = 0;
   std::uint32_t requestKind_ = 0;
   Bytes body_;  // empty, or the body bytes followed by one 0 byte
   std::uint32_t bodyType_ = 0;
   std::uint32_t bodyFlags_ = 0;
-  std::unordered_map<String, Part> parts_;
-  StringMap parameters_;
-  StringMap headers_;
-  String primaryText_;
-  String secondaryText_;
-  Held<IDataContainer> userData_;
-  ValuePair valuePair_{0, 0};
+  std::unordered_map<qo::String, Part> parts_;
+  qo::StringMap parameters_;
+  qo::StringMap headers_;
+  qo::String primaryText_;
+  qo::String secondaryText_;
+  qo::Held<IDataContainer> userData_;
+  qo::ValuePair valuePair_{0, 0};
   std::uint32_t requestFlags_ = 0;
 };
 
-}  // namespace qo

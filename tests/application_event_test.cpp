@@ -10,7 +10,6 @@
 
 namespace {
 
-using qo::CApplicationEvent;
 
 auto State(IApplicationEvent& e) {
   return std::tuple(e.GetEventId(), e.GetEventKind(), e.GetEventData());

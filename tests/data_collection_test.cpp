@@ -11,7 +11,6 @@
 
 namespace {
 
-using qo::CQoDataCollection;
 
 IDataContainer* NewProbe(int value) {
   auto* probe = new Probe();

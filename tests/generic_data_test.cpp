@@ -10,7 +10,6 @@
 
 namespace {
 
-using qo::CGenericData;
 
 // The value of a probe reached through any of its interfaces.
 int ProbeValue(IDataContainer* container) {

@@ -9,7 +9,6 @@
 
 namespace {
 
-using qo::CGenericEvent;
 
 TEST(GenericEvent, StringsFormASetWithoutDuplicates) {
   CGenericEvent event;

@@ -11,7 +11,6 @@
 namespace {
 
 using qo::String;
-using qo::messaging::CNMessageList;
 
 std::vector<String> Walk(IMessageList* list) {
   std::vector<String> texts;

@@ -13,7 +13,6 @@
 
 namespace {
 
-using qo::CWebRequest;
 
 TEST(WebRequest, BodyKeepsATrailingZeroAndSurvivesAnEmptySetBody) {
   CWebRequest request;
