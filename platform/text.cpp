@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cwctype>
 
 #include "platform/platform_internal.h"
@@ -6,8 +7,9 @@ namespace qo::platform {
 namespace {
 
 char16_t LowerUnit(char16_t unit) {
-  const std::wint_t lower = std::towlower(static_cast<std::wint_t>(unit));
-  return lower <= 0xFFFF ? static_cast<char16_t>(lower) : unit;
+  // wint_t is 32 bits wide on Linux and 16 on Windows; compare in a type wide on both.
+  const auto lower = static_cast<std::uint32_t>(std::towlower(static_cast<std::wint_t>(unit)));
+  return lower <= 0xFFFFu ? static_cast<char16_t>(lower) : unit;
 }
 
 }  // namespace

@@ -1,41 +1,13 @@
-// Text and time services of the Windows platform layer: the C runtime's towlower on 16-bit
-// wchar_t, and its 64-bit local-time conversion.
+// Local time of the Windows platform layer: the C runtime's 64-bit local-time conversion.
+// (Lower-casing is shared with Linux: towlower on each UTF-16 unit, see text.cpp.)
 #include <ctime>
 #include <cstdint>
-#include <cwctype>
 #include <limits>
 #include <time.h>
 
 #include "platform/platform_internal.h"
 
 namespace qo::platform {
-namespace {
-
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "a UTF-16 code unit is a wchar_t on Windows");
-
-char16_t LowerUnit(char16_t unit) {
-  return static_cast<char16_t>(std::towlower(static_cast<std::wint_t>(unit)));
-}
-
-}  // namespace
-
-String ToLower(const String& text) {
-  String lower(text);
-  for (char16_t& unit : lower) unit = LowerUnit(unit);
-  return lower;
-}
-
-int CompareNoCase(const String& a, const String& b) {
-  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-  for (std::size_t i = 0; i < common; ++i) {
-    const char16_t x = LowerUnit(a[i]);
-    const char16_t y = LowerUnit(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
-
 namespace {
 
 // The C runtime converts times from 1970 to 3000 only. The Gregorian calendar repeats itself
