@@ -145,28 +145,20 @@ void RemoveBlii(benchmark::State& state) {
   });
 }
 
-void RegisterList(const char* name, void (*workload)(benchmark::State&), std::int64_t n,
-                  bool manualTime) {
-  auto* registered =
-      benchmark::RegisterBenchmark((std::string("List_") + name).c_str(), workload)->Arg(n);
-  if (manualTime) registered->UseManualTime();
-  registered->Unit(benchmark::kMicrosecond);
-}
-
 }  // namespace
 
 void RegisterListWorkloads() {
   for (std::int64_t n : kSizes) {
-    RegisterList("Add", Add, n, true);
-    RegisterList("AddIndexed", AddIndexed, n, true);
-    RegisterList("FindKey", FindKey, n, false);
-    RegisterList("FindMiss", FindMiss, n, false);
-    RegisterList("FindEmail", FindEmail, n, false);
-    RegisterList("FindBlii", FindBlii, n, false);
-    RegisterList("Presence", Presence, n, false);
-    RegisterList("GetList", GetList, n, false);
-    RegisterList("RemoveKey", RemoveKey, n, true);
-    RegisterList("RemoveBlii", RemoveBlii, n, true);
+    RegisterSized("List_", "Add", Add, n, true);
+    RegisterSized("List_", "AddIndexed", AddIndexed, n, true);
+    RegisterSized("List_", "FindKey", FindKey, n, false);
+    RegisterSized("List_", "FindMiss", FindMiss, n, false);
+    RegisterSized("List_", "FindEmail", FindEmail, n, false);
+    RegisterSized("List_", "FindBlii", FindBlii, n, false);
+    RegisterSized("List_", "Presence", Presence, n, false);
+    RegisterSized("List_", "GetList", GetList, n, false);
+    RegisterSized("List_", "RemoveKey", RemoveKey, n, true);
+    RegisterSized("List_", "RemoveBlii", RemoveBlii, n, true);
     RegisterPlainWorkloads(n);
   }
 }

@@ -1,6 +1,7 @@
 #include "bench/fixtures.h"
 
 #include <memory>
+#include <string>
 
 namespace bench {
 namespace {
@@ -90,6 +91,14 @@ const Probes& ProbesFor(std::size_t n) {
     madeFor = n;
   }
   return probes;
+}
+
+void RegisterSized(const char* prefix, const char* name, void (*workload)(benchmark::State&),
+                   std::int64_t n, bool manualTime) {
+  auto* registered =
+      benchmark::RegisterBenchmark((std::string(prefix) + name).c_str(), workload)->Arg(n);
+  if (manualTime) registered->UseManualTime();
+  registered->Unit(benchmark::kMicrosecond);
 }
 
 }  // namespace bench

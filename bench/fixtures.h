@@ -2,6 +2,8 @@
 // only one filled structure lives at a time: asking for one frees the other.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstddef>
 #include <vector>
 
@@ -25,6 +27,11 @@ const Probes& ProbesFor(std::size_t n);
 
 // Stores buddy `i` into the list (untimed helper: sets the source's identity first).
 void AddBuddy(IBuddyList* list, CBuddyProfile& source, std::size_t i);
+
+// Registers one workload named prefix + name for `n` buddies, in microseconds; manualTime for
+// the workloads that time their own iterations.
+void RegisterSized(const char* prefix, const char* name, void (*workload)(benchmark::State&),
+                   std::int64_t n, bool manualTime);
 
 // Registers the list and baseline workloads at every size, size by size, so that each filled
 // structure is built once per size.

@@ -178,28 +178,20 @@ void Erase(benchmark::State& state) {
   SetOpsPerIteration(state, static_cast<double>(count));
 }
 
-void RegisterPlain(const char* name, void (*workload)(benchmark::State&), std::int64_t n,
-                   bool manualTime) {
-  auto* registered =
-      benchmark::RegisterBenchmark((std::string("Plain_") + name).c_str(), workload)->Arg(n);
-  if (manualTime) registered->UseManualTime();
-  registered->Unit(benchmark::kMicrosecond);
-}
-
 }  // namespace
 
 void RegisterPlainWorkloads(std::int64_t n) {
-  RegisterPlain("Add", Add, n, true);
-  RegisterPlain("FindKey", FindKey, n, false);
-  RegisterPlain("FindKeyByValue", FindKeyByValue, n, false);
-  RegisterPlain("FindMiss", FindMiss, n, false);
-  RegisterPlain("FindMissByValue", FindMissByValue, n, false);
-  RegisterPlain("ScanEmail", ScanEmail, n, false);
-  RegisterPlain("ScanBlii", ScanBlii, n, false);
-  RegisterPlain("Update", Update, n, false);
-  RegisterPlain("UpdateByValue", UpdateByValue, n, false);
-  RegisterPlain("CopyOut", CopyOut, n, false);
-  RegisterPlain("Erase", Erase, n, true);
+  RegisterSized("Plain_", "Add", Add, n, true);
+  RegisterSized("Plain_", "FindKey", FindKey, n, false);
+  RegisterSized("Plain_", "FindKeyByValue", FindKeyByValue, n, false);
+  RegisterSized("Plain_", "FindMiss", FindMiss, n, false);
+  RegisterSized("Plain_", "FindMissByValue", FindMissByValue, n, false);
+  RegisterSized("Plain_", "ScanEmail", ScanEmail, n, false);
+  RegisterSized("Plain_", "ScanBlii", ScanBlii, n, false);
+  RegisterSized("Plain_", "Update", Update, n, false);
+  RegisterSized("Plain_", "UpdateByValue", UpdateByValue, n, false);
+  RegisterSized("Plain_", "CopyOut", CopyOut, n, false);
+  RegisterSized("Plain_", "Erase", Erase, n, true);
 }
 
 }  // namespace bench
