@@ -53,6 +53,12 @@ inline void ExpectConsecutiveSlots(const char* interfaceName, long first,
   ::qo::test::ExpectConsecutiveSlots(#Interface, first, \
                                      {QO_SLOT_FOR_EACH(QO_SLOT_ENTRY, Interface, __VA_ARGS__)})
 
+// The same for an interface's own operations after the five container operations, which
+// every interface has in slots 0 to 4: EXPECT_CONTAINER_SLOTS(IMessageList, AddHead, clear).
+#define EXPECT_CONTAINER_SLOTS(Interface, ...)                                 \
+  EXPECT_SLOTS(Interface, 0, GetType, Clone, GetDataInterface, AddRef, Release \
+               __VA_OPT__(, ) __VA_ARGS__)
+
 #define QO_SLOT_ENTRY(Interface, Operation) \
   ::qo::test::SlotEntry{#Operation, ::qo::test::SlotOf(&Interface::Operation)},
 

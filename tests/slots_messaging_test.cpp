@@ -10,62 +10,50 @@
 
 namespace {
 
+using qo::String;
+using qo::Time;
+using I32 = std::int32_t;
+
 TEST(SlotsMessaging, MessagingInterfaces) {
-  EXPECT_SLOTS(IMessage, 0, GetType, Clone, GetDataInterface, AddRef, Release, addRecipient,
-               setAttachment, setChargingOption, removeAttachment, setUnicode, setRecipient,
-               setMessage, setSender);
-  EXPECT_OVERLOAD_SLOT(IMessage, setTimeStamp, void (IMessage::*)(qo::String), 13);
-  EXPECT_OVERLOAD_SLOT(IMessage, setTimeStamp, void (IMessage::*)(qo::Time), 14);
+  using Msg = IMessage;
+  using Medium = tagSEND_MEDIUM;
+  EXPECT_CONTAINER_SLOTS(IMessage, addRecipient, setAttachment, setChargingOption,
+                         removeAttachment, setUnicode, setRecipient, setMessage, setSender);
+  EXPECT_OVERLOAD_SLOT(Msg, setTimeStamp, void (Msg::*)(String), 13);
+  EXPECT_OVERLOAD_SLOT(Msg, setTimeStamp, void (Msg::*)(Time), 14);
   EXPECT_SLOTS(IMessage, 15, setSendMedium);
-  EXPECT_OVERLOAD_SLOT(IMessage, SetParameters,
-                       void (IMessage::*)(qo::String, qo::String, qo::String, tagSEND_MEDIUM,
-                                          qo::Time),
-                       16);
-  EXPECT_OVERLOAD_SLOT(IMessage, SetParameters,
-                       void (IMessage::*)(qo::String, qo::String, qo::String, tagSEND_MEDIUM,
-                                          qo::String),
+  EXPECT_OVERLOAD_SLOT(Msg, SetParameters, void (Msg::*)(String, String, String, Medium, Time), 16);
+  EXPECT_OVERLOAD_SLOT(Msg, SetParameters, void (Msg::*)(String, String, String, Medium, String),
                        17);
   EXPECT_SLOTS(IMessage, 18, getSender, getMessage);
-  EXPECT_OVERLOAD_SLOT(IMessage, getRecipient, qo::StringList* (IMessage::*)(tagSEND_MEDIUM), 20);
-  EXPECT_OVERLOAD_SLOT(IMessage, getRecipient, qo::String (IMessage::*)(), 21);
+  EXPECT_OVERLOAD_SLOT(Msg, getRecipient, qo::StringList* (Msg::*)(Medium), 20);
+  EXPECT_OVERLOAD_SLOT(Msg, getRecipient, String (Msg::*)(), 21);
   EXPECT_SLOTS(IMessage, 22, getRecipientCount, isUnicode, getTimeStamp, convertStringToTime,
                getAttachmentInterface, getSendMedium, getChargingOption);
-  EXPECT_OVERLOAD_SLOT(IMessage, SetStatusTime, void (IMessage::*)(qo::Time), 29);
-  EXPECT_OVERLOAD_SLOT(IMessage, SetStatusTime, void (IMessage::*)(qo::String), 30);
+  EXPECT_OVERLOAD_SLOT(Msg, SetStatusTime, void (Msg::*)(Time), 29);
+  EXPECT_OVERLOAD_SLOT(Msg, SetStatusTime, void (Msg::*)(String), 30);
   EXPECT_SLOTS(IMessage, 31, SetStatus, getStatus, getStatusTime, Copy, ClearReceipients);
-  EXPECT_SLOTS(IMessage_01, 0, GetType, Clone, GetDataInterface, AddRef, Release, SetBuddyProfile,
-               GetBuddyProfile);
-  EXPECT_SLOTS(IMessage_02, 0, GetType, Clone, GetDataInterface, AddRef, Release, setWalletUserKey,
-               getWalletUserKey);
-  EXPECT_SLOTS(ISystemMessage, 0, GetType, Clone, GetDataInterface, AddRef, Release);
-  using Content = qo::String;
+  EXPECT_CONTAINER_SLOTS(IMessage_01, SetBuddyProfile, GetBuddyProfile);
+  EXPECT_CONTAINER_SLOTS(IMessage_02, setWalletUserKey, getWalletUserKey);
+
+  using Sys = ISystemMessage;
   using Type = SYSTEM_MSG_TYPE;
-  EXPECT_OVERLOAD_SLOT(ISystemMessage, SetParameters,
-                       void (ISystemMessage::*)(Content, std::int32_t, Type, std::int32_t,
-                                                qo::String, qo::String, std::int32_t,
-                                                std::int32_t),
-                       5);
-  EXPECT_OVERLOAD_SLOT(ISystemMessage, SetParameters,
-                       void (ISystemMessage::*)(Content, std::int32_t, Type, std::int32_t,
-                                                qo::String, qo::String, std::int32_t),
-                       6);
-  EXPECT_OVERLOAD_SLOT(ISystemMessage, SetParameters,
-                       void (ISystemMessage::*)(Content, std::int32_t, Type, std::int32_t,
-                                                qo::String, qo::String),
+  EXPECT_CONTAINER_SLOTS(ISystemMessage);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters,
+                       void (Sys::*)(String, I32, Type, I32, String, String, I32, I32), 5);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters,
+                       void (Sys::*)(String, I32, Type, I32, String, String, I32), 6);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String, I32, Type, I32, String, String),
                        7);
-  EXPECT_OVERLOAD_SLOT(ISystemMessage, SetParameters,
-                       void (ISystemMessage::*)(Content, std::int32_t, Type, std::int32_t,
-                                                qo::String),
-                       8);
-  EXPECT_OVERLOAD_SLOT(ISystemMessage, SetParameters,
-                       void (ISystemMessage::*)(Content, std::int32_t, Type), 9);
-  EXPECT_OVERLOAD_SLOT(ISystemMessage, SetParameters, void (ISystemMessage::*)(qo::String), 10);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String, I32, Type, I32, String), 8);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String, I32, Type), 9);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String), 10);
   EXPECT_SLOTS(ISystemMessage, 11, SetUserResponse, GetUserResponse, getMsgContent, getMsgID,
                getType, getEventId, getMsgType, IsFinal, IsModal);
-  EXPECT_SLOTS(IMessageAttachment, 0, GetType, Clone, GetDataInterface, AddRef, Release,
-               getAttachmentType, getAttachment, SetAttachmentType, SetAttachment);
-  EXPECT_SLOTS(IMessageList, 0, GetType, Clone, GetDataInterface, AddRef, Release, AddHead, clear,
-               GetSize, GetHeadPosition, GetNext);
+
+  EXPECT_CONTAINER_SLOTS(IMessageAttachment, getAttachmentType, getAttachment, SetAttachmentType,
+                         SetAttachment);
+  EXPECT_CONTAINER_SLOTS(IMessageList, AddHead, clear, GetSize, GetHeadPosition, GetNext);
 }
 
 }  // namespace

@@ -14,45 +14,48 @@
 namespace {
 
 TEST(SlotOrder, ServiceInterfaces) {
-  EXPECT_SLOTS(IGenericDataContainer, 5, SetContainer, SetInteger, SetString, GetContainer,
-               GetInteger, GetString, GetBoolean);
-  EXPECT_SLOTS(IGenericEvent, 5, AddString, RemoveString, GetStrings, SetNumber, GetNumber, SetText,
-               GetText);
-  EXPECT_SLOTS(IApplicationEvent, 5, SetApplicationEvent, GetEventId, GetEventKind, GetEventData);
-  EXPECT_SLOTS(IQoDataCollection, 5, GetHeadPosition, GetNext, Add, GetCount, SetUserValue,
-               GetUserValue, RemoveAll, RemoveAt);
+  EXPECT_CONTAINER_SLOTS(IGenericDataContainer, SetContainer, SetInteger, SetString, GetContainer,
+                         GetInteger, GetString, GetBoolean);
+  EXPECT_CONTAINER_SLOTS(IGenericEvent, AddString, RemoveString, GetStrings, SetNumber, GetNumber,
+                         SetText, GetText);
+  EXPECT_CONTAINER_SLOTS(IApplicationEvent, SetApplicationEvent, GetEventId, GetEventKind,
+                         GetEventData);
+  EXPECT_CONTAINER_SLOTS(IQoDataCollection, GetHeadPosition, GetNext, Add, GetCount, SetUserValue,
+                         GetUserValue, RemoveAll, RemoveAt);
+  // IDataSource overloads GetDataInterface: the container's stays in slot 2.
+  using Source = IDataSource;
   EXPECT_SLOTS(IDataSource, 5, SetDataType, SetData, GetDataType, GetData);
-  EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface, std::int32_t(IDataSource::*)(IBuddyProfile**),
-                       9);
-  EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface, std::int32_t(IDataSource::*)(IUserProfile**),
-                       10);
-  EXPECT_OVERLOAD_SLOT(IDataSource, GetDataInterface,
-                       std::int32_t(IDataSource::*)(tagCONTAINER_DATATYPE, void**), 2);
-  EXPECT_SLOTS(IConnectionProperties, 5, getServerHost, getServerPort, getConnectAttempts,
-               getServerType, getProxyHost, getProxyPort, getProxyType, getProxyUserName,
-               getProxyPassword, useProxyAuthentication, useProxyConnection, getUrl, getRefresh,
-               getTimeOut, getRetries, setServerHost, setServerPort, setServerType,
-               setConnectAttempts, setProxyHost, setProxyPort, setProxyType, setProxyUserName,
-               setProxyPassword, setUseProxyAuthentication, setUseProxyConnection, setUrl,
-               setRefresh, setTimeOut, setRetries, SetAutoconfigureStatus, GetAutoconfigureStatus);
-  EXPECT_SLOTS(IXMPPConnProperties, 5, GetDomain, GetResource, GetPort, GetEncryptType, GetServer,
-               GetTimeout, IsSSLWarningIgnored, IsPlainTextAllowed, SetDomain, SetResource, SetPort,
-               SetServer, SetTimeout, SetSLLWarningIgnored, SetPlainTextAllowed, SetEncryptionType,
-               Compare, IsWeb, SetWeb, SetBoshServer, GetBoshServer);
-  EXPECT_SLOTS(IWebRequest, 5, SetRequest, GetBody, GetBodyLength, GetBodyType, GetBodyFlags,
-               GetRequestId, SetAddress, GetAddress, GetRequestKind, GetRequestOption,
-               SetRequestOption, SetBody, SetParameter, RemoveParameter, GetParameter, AddPart,
-               RemovePart, GetPartValue, SetPartData, GetPartData, GetPartNames, GetParameterNames,
-               GetContextValue, SetContextValue, SetHeader, GetHeaders, GetPrimaryText,
-               SetPrimaryText, SetSecondaryText, GetSecondaryText, SetUserData, GetUserData,
-               GetValuePair, SetValuePair, GetRequestFlags, SetRequestFlags);
-  EXPECT_SLOTS(ICagTokens, 5, SetTokens, AddToken, GetTokenCount, GetToken, SetTokenCount);
-  EXPECT_SLOTS(ICredit, 5, getProvider, getTotalCredits, getUsedCredits, setProvider,
-               setTotalCredits, setUsedCredits, Copy);
-  EXPECT_SLOTS(ICreditList, 5, putCredit, getHead, getNext, size, clear);
-  EXPECT_SLOTS(IAds, 5, SetParameters, SetImagePath, GetImagePath, GetURL, GetTooltip,
-               GetSleepInterval, GetTransitionAnimation, GetAdsType, Copy);
-  EXPECT_SLOTS(IAdsList, 5, AddTail, clear, GetSize, GetHeadPosition, GetNext);
+  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface, std::int32_t (Source::*)(IBuddyProfile**), 9);
+  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface, std::int32_t (Source::*)(IUserProfile**), 10);
+  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface,
+                       std::int32_t (Source::*)(tagCONTAINER_DATATYPE, void**), 2);
+  EXPECT_CONTAINER_SLOTS(
+      IConnectionProperties, getServerHost, getServerPort, getConnectAttempts, getServerType,
+      getProxyHost, getProxyPort, getProxyType, getProxyUserName, getProxyPassword,
+      useProxyAuthentication, useProxyConnection, getUrl, getRefresh, getTimeOut, getRetries,
+      setServerHost, setServerPort, setServerType, setConnectAttempts, setProxyHost, setProxyPort,
+      setProxyType, setProxyUserName, setProxyPassword, setUseProxyAuthentication,
+      setUseProxyConnection, setUrl, setRefresh, setTimeOut, setRetries, SetAutoconfigureStatus,
+      GetAutoconfigureStatus);
+  EXPECT_CONTAINER_SLOTS(IXMPPConnProperties, GetDomain, GetResource, GetPort, GetEncryptType,
+                         GetServer, GetTimeout, IsSSLWarningIgnored, IsPlainTextAllowed, SetDomain,
+                         SetResource, SetPort, SetServer, SetTimeout, SetSLLWarningIgnored,
+                         SetPlainTextAllowed, SetEncryptionType, Compare, IsWeb, SetWeb,
+                         SetBoshServer, GetBoshServer);
+  EXPECT_CONTAINER_SLOTS(
+      IWebRequest, SetRequest, GetBody, GetBodyLength, GetBodyType, GetBodyFlags, GetRequestId,
+      SetAddress, GetAddress, GetRequestKind, GetRequestOption, SetRequestOption, SetBody,
+      SetParameter, RemoveParameter, GetParameter, AddPart, RemovePart, GetPartValue, SetPartData,
+      GetPartData, GetPartNames, GetParameterNames, GetContextValue, SetContextValue, SetHeader,
+      GetHeaders, GetPrimaryText, SetPrimaryText, SetSecondaryText, GetSecondaryText, SetUserData,
+      GetUserData, GetValuePair, SetValuePair, GetRequestFlags, SetRequestFlags);
+  EXPECT_CONTAINER_SLOTS(ICagTokens, SetTokens, AddToken, GetTokenCount, GetToken, SetTokenCount);
+  EXPECT_CONTAINER_SLOTS(ICredit, getProvider, getTotalCredits, getUsedCredits, setProvider,
+                         setTotalCredits, setUsedCredits, Copy);
+  EXPECT_CONTAINER_SLOTS(ICreditList, putCredit, getHead, getNext, size, clear);
+  EXPECT_CONTAINER_SLOTS(IAds, SetParameters, SetImagePath, GetImagePath, GetURL, GetTooltip,
+                         GetSleepInterval, GetTransitionAnimation, GetAdsType, Copy);
+  EXPECT_CONTAINER_SLOTS(IAdsList, AddTail, clear, GetSize, GetHeadPosition, GetNext);
 }
 
 }  // namespace
