@@ -1,10 +1,11 @@
-// Time texts of messages: the conversion and its failures, and the operations that take a
-// text stamp (through the message's slots, leaving the field alone when the text fails).
+// Time texts of messages: the conversion rule by rule, and the operations that take a text
+// stamp (through the message's slots, leaving the field alone when the text fails).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
 #include <functional>
+#include <tuple>
 
 #include "qodata/message.h"
 #include "qodata/message_kinds.h"
@@ -22,17 +23,6 @@ class MessageTime : public ::testing::Test {
   }
 };
 
-// Seconds since the epoch of a UTC date and time (proleptic Gregorian calendar).
-qo::Time Utc(int year, int month, int day, int hour, int minute, int second) {
-  year -= month <= 2;
-  const int era = (year >= 0 ? year : year - 399) / 400;
-  const int yearOfEra = year - era * 400;
-  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  const qo::Time days = static_cast<qo::Time>(era) * 146097 + dayOfEra - 719468;
-  return days * 86400 + hour * 3600 + minute * 60 + second;
-}
-
 // The status code that the call throws, or S_OK when it throws nothing.
 HRESULT CodeOf(const std::function<void()>& call) {
   try {
@@ -43,95 +33,73 @@ HRESULT CodeOf(const std::function<void()>& call) {
   return S_OK;
 }
 
-qo::Time Convert(const String& text) { return CMessage().convertStringToTime(text); }
+const auto kMedium = static_cast<tagSEND_MEDIUM>(3);
+constexpr qo::Time kJan17 = 1295263845;  // 2011-01-17 11:30:45 UTC, from "110117123045"
+constexpr qo::Time kJul15 = 1310724000;  // 2011-07-15 10:00:00 UTC, from "110715120000"
 
-TEST_F(MessageTime, ConvertsLocalDateAndTimeWithTheDaylightSavingRules) {
-  EXPECT_EQ(Convert(u"110117123045"), Utc(2011, 1, 17, 11, 30, 45));   // winter, UTC+1
-  EXPECT_EQ(Convert(u"110715120000"), Utc(2011, 7, 15, 10, 0, 0));     // summer, UTC+2
-  EXPECT_EQ(Convert(u"991231235959"), Utc(2099, 12, 31, 22, 59, 59));
-  // Day 30 of February is carried into March.
-  EXPECT_EQ(Convert(u"110230120000"), Utc(2011, 3, 2, 11, 0, 0));
-  // Each field is a leading integer of its own: " 1" is year 2001, "-9" year 1991.
-  EXPECT_EQ(Convert(u" 10117123045"), Utc(2001, 1, 17, 11, 30, 45));
-  EXPECT_EQ(Convert(u"-91231235959"), Utc(1991, 12, 31, 22, 59, 59));
-  // A field stops at its first non-digit: hour "2x" is 2.
-  EXPECT_EQ(Convert(u"1101172x0000"), Utc(2011, 1, 17, 1, 0, 0));
-}
-
-TEST_F(MessageTime, TextsOfAnotherLengthOrWithAZeroLeadingValueGiveZeroWithoutError) {
-  for (const String text : {u"", u"11011712304", u"1101171230450", u"000000000000",
-                            u"abcdefghijkl", u"0 0117123045", u"00x117123045",
-                            u"+00000000000"}) {
+TEST_F(MessageTime, ConversionAppliesItsRulesInOrder) {
+  struct Row { const char16_t* text; HRESULT code; qo::Time time; const char* rule; };
+  const Row rows[] = {
+      {u"11011712304", S_OK, 0, "11 long: 0 without error"},
+      {u"1101171230450", S_OK, 0, "13 long: 0 without error"},
+      {u"000000000000", S_OK, 0, "leading value 0: 0 without error"},
+      {u"abcdefghijkl", S_OK, 0, "no digits: leading value 0"},
+      {u"00x117123045", S_OK, 0, "the leading value stops at the first non-digit"},
+      {u"429496729600", E_FAIL, 0, "a leading value past 32 bits is not 0 (month 49 fails)"},
+      {u"111317000000", E_FAIL, 0, "month 13"},
+      {u"110017000000", E_FAIL, 0, "month 0"},
+      {u"11-117000000", E_FAIL, 0, "month -1 (the leading value is 11)"},
+      {u"110100000000", E_FAIL, 0, "day 0"},
+      {u"110132000000", E_FAIL, 0, "day 32"},
+      {u"110117240000", E_FAIL, 0, "hour 24"},
+      {u"110117126000", E_FAIL, 0, "minute 60"},
+      {u"110117123060", E_FAIL, 0, "second 60"},
+      {u"110117123045", S_OK, kJan17, "winter, UTC+1"},
+      {u"110715120000", S_OK, kJul15, "summer, UTC+2"},
+      {u"991231235959", S_OK, 4102441199, "every field at its maximum: 2099-12-31 22:59:59"},
+      {u"110230120000", S_OK, 1299063600, "30 February carries into March: 2011-03-02 11:00"},
+      {u" 10117123045", S_OK, 979731045, "field \" 1\" is year 2001: 2001-01-17 11:30:45"},
+      {u"-91231235959", S_OK, 694220399, "field \"-9\" is year 1991: 1991-12-31 22:59:59"},
+      {u"1101172x0000", S_OK, 1295226000, "field \"2x\" is hour 2: 2011-01-17 01:00"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.rule);
     qo::Time result = -1;
-    EXPECT_EQ(CodeOf([&] { result = Convert(text); }), S_OK);
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(CodeOf([&] { result = CMessage().convertStringToTime(row.text); }), row.code);
+    EXPECT_EQ(result, row.code == S_OK ? row.time : -1);
   }
 }
 
-TEST_F(MessageTime, EachFieldOutOfRangeFailsWithEFail) {
-  for (const String text : {u"111317000000",    // month 13
-                            u"110017000000",    // month 0
-                            u"11-117000000",    // month -1 (leading value 11)
-                            u"110100000000",    // day 0
-                            u"110132000000",    // day 32
-                            u"110117250000",    // hour 25
-                            u"110117126000",    // minute 60
-                            u"110117123060",    // second 60
-                            u"429496729600"}) { // leading value past 32 bits is not zero
-    EXPECT_EQ(CodeOf([&] { Convert(text); }), E_FAIL)
-        << std::string(text.begin(), text.end());
-  }
-}
-
-TEST_F(MessageTime, AFailedTextLeavesTheStampOrStatusTimeUnchanged) {
+TEST_F(MessageTime, AFailedTextFailsTheWholeOperationAndLeavesTheStamp) {
   CMessage message;
-  message.setTimeStamp(u"110117123045");
+  message.SetParameters(u"ann", u"bob", u"hi", kMedium, u"110117123045");
   message.SetStatusTime(u"110715120000");
-  EXPECT_EQ(message.getTimeStamp(), Utc(2011, 1, 17, 11, 30, 45));
-  EXPECT_EQ(message.getStatusTime(), Utc(2011, 7, 15, 10, 0, 0));
-
   EXPECT_EQ(CodeOf([&] { message.setTimeStamp(u"110132000000"); }), E_FAIL);
   EXPECT_EQ(CodeOf([&] { message.SetStatusTime(u"110117250000"); }), E_FAIL);
-  EXPECT_EQ(message.getTimeStamp(), Utc(2011, 1, 17, 11, 30, 45));
-  EXPECT_EQ(message.getStatusTime(), Utc(2011, 7, 15, 10, 0, 0));
-
-  // A malformed text is not an error: it sets 0.
-  message.setTimeStamp(u"soon");
-  EXPECT_EQ(message.getTimeStamp(), 0);
-}
-
-TEST_F(MessageTime, SetParametersKeepsTheTextsItSetWhenTheStampFails) {
-  CMessage message;
-  message.SetParameters(u"ann", u"bob", u"hi", static_cast<tagSEND_MEDIUM>(3), u"110117123045");
+  // SetParameters keeps the texts it set before the stamp failed; stamp and medium stay.
   EXPECT_EQ(CodeOf([&] {
               message.SetParameters(u"carl", u"dora", u"bye", static_cast<tagSEND_MEDIUM>(9),
                                     u"111317000000");
             }),
             E_FAIL);
-  EXPECT_EQ(message.getSender(), u"carl");
-  EXPECT_EQ(message.getRecipient(), u"dora");
-  EXPECT_EQ(message.getMessage(), u"bye");
-  EXPECT_EQ(message.getTimeStamp(), Utc(2011, 1, 17, 11, 30, 45));
-  EXPECT_EQ(message.getSendMedium(), 3);
-  EXPECT_EQ(message.getRecipientCount(static_cast<tagSEND_MEDIUM>(3)), 0);
-}
+  EXPECT_EQ(std::tuple(message.getSender(), message.getRecipient(), message.getMessage(),
+                       message.getTimeStamp(), message.getStatusTime(), message.getSendMedium()),
+            std::tuple(String(u"carl"), String(u"dora"), String(u"bye"), kJan17, kJul15, 3));
+  EXPECT_EQ(message.getRecipientCount(kMedium), 0);
+  message.setTimeStamp(u"soon");  // a malformed text is not an error: it sets 0
+  EXPECT_EQ(message.getTimeStamp(), 0);
 
-TEST_F(MessageTime, ConstructorsWithATextStampFailAsAWhole) {
-  const auto medium = static_cast<tagSEND_MEDIUM>(1);
-  EXPECT_EQ(CodeOf([&] { CMessage(u"a", u"b", u"m", u"110117123060", medium, false); }), E_FAIL);
-  EXPECT_EQ(CodeOf([&] { CInboxMessage(u"a", u"b", u"m", u"110017000000", medium, false); }),
+  // Constructors fail as a whole; the outbox message converts the stamp, then the status time.
+  EXPECT_EQ(CodeOf([] { CMessage(u"a", u"b", u"m", u"110117123060", kMedium, false); }), E_FAIL);
+  EXPECT_EQ(CodeOf([] { CInboxMessage(u"a", u"b", u"m", u"110017000000", kMedium, false); }),
             E_FAIL);
-  // The outbox message converts the stamp before the status time.
-  EXPECT_EQ(CodeOf([&] {
-              COutboxMessage(u"a", u"b", u"m", u"110117123045", medium, u"110132000000", 1, false);
+  EXPECT_EQ(CodeOf([] {
+              COutboxMessage(u"a", u"b", u"m", u"110117123045", kMedium, u"110132000000", 1, false);
             }),
             E_FAIL);
-
-  CMessage message(u"a", u"b", u"m", u"110117123045", medium, true);
-  EXPECT_EQ(message.getTimeStamp(), Utc(2011, 1, 17, 11, 30, 45));
-  COutboxMessage outbox(u"a", u"b", u"m", u"110117123045", medium, u"110715120000", 5, false);
-  EXPECT_EQ(outbox.getTimeStamp(), Utc(2011, 1, 17, 11, 30, 45));
-  EXPECT_EQ(outbox.getStatusTime(), Utc(2011, 7, 15, 10, 0, 0));
+  EXPECT_EQ(CMessage(u"a", u"b", u"m", u"110117123045", kMedium, true).getTimeStamp(), kJan17);
+  COutboxMessage outbox(u"a", u"b", u"m", u"110117123045", kMedium, u"110715120000", 5, false);
+  EXPECT_EQ(std::tuple(outbox.getTimeStamp(), outbox.getStatusTime()), std::tuple(kJan17, kJul15));
 }
 
 // A message whose conversion and status-time setter are replaced, to see that the text setters
@@ -146,10 +114,9 @@ class ReplacedSlots : public CMessage {
 TEST_F(MessageTime, TextSettersGoThroughTheConversionAndSetterSlots) {
   ReplacedSlots message;
   message.setTimeStamp(u"noon");
-  EXPECT_EQ(message.getTimeStamp(), 43200);
   message.SetStatusTime(u"noon");
-  EXPECT_EQ(message.getStatusTime(), 43205);
-  message.SetParameters(u"a", u"b", u"c", static_cast<tagSEND_MEDIUM>(2), u"later");
+  EXPECT_EQ(std::tuple(message.getTimeStamp(), message.getStatusTime()), std::tuple(43200, 43205));
+  message.SetParameters(u"a", u"b", u"c", kMedium, u"later");
   EXPECT_EQ(message.getTimeStamp(), 1);
 }
 
