@@ -1,68 +1,52 @@
-// The message attachment: its copies, its clone and its assignment.
+// The message attachment: its codes, its copies, its clone and its assignment.
 #include "qodata/message_attachment.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "framework/catalogue.h"
-
 namespace {
 
-const auto kPicture = static_cast<tagATTACHMENT_TYPE>(2);
+using Pair = std::pair<qo::String, tagATTACHMENT_TYPE>;
 
-auto Values(IMessageAttachment& a) { return std::pair(a.getAttachment(), a.getAttachmentType()); }
-const auto kPhoto = std::pair(qo::String(u"/tmp/photo.png"), kPicture);
+auto Values(IMessageAttachment& a) { return Pair(a.getAttachment(), a.getAttachmentType()); }
+const Pair kPhoto(u"/tmp/photo.png", static_cast<tagATTACHMENT_TYPE>(2));
+const Pair kSong(u"song.mp3", static_cast<tagATTACHMENT_TYPE>(-7));
 
 TEST(MessageAttachment, StartsEmptyAndAnswersOnlyItsOwnCode) {
-  auto* attachment = new CMessageAttachment();
-  EXPECT_EQ(Values(*attachment), std::pair(qo::String(), static_cast<tagATTACHMENT_TYPE>(0)));
-  EXPECT_EQ(attachment->GetType(), CONTAINER_MESSAGE_ATTACHMENT);
+  CMessageAttachment attachment;
+  EXPECT_EQ(Values(attachment), Pair(qo::String(), static_cast<tagATTACHMENT_TYPE>(0)));
+  EXPECT_EQ(attachment.GetType(), CONTAINER_MESSAGE_ATTACHMENT);
   void* out = nullptr;
-  EXPECT_EQ(attachment->GetDataInterface(CONTAINER_MESSAGE, &out), 0);
-  EXPECT_EQ(out, nullptr);
-  ASSERT_EQ(attachment->GetDataInterface(CONTAINER_MESSAGE_ATTACHMENT, &out), 1);
-  EXPECT_EQ(out, static_cast<IMessageAttachment*>(attachment));
-  EXPECT_EQ(attachment->HolderCount(), 2u);
-  EXPECT_EQ(attachment->Release(), 1);
-  EXPECT_EQ(attachment->Release(), 1);
+  EXPECT_EQ(attachment.GetDataInterface(CONTAINER_MESSAGE, &out), 0);
+  ASSERT_EQ(attachment.GetDataInterface(CONTAINER_MESSAGE_ATTACHMENT, &out), 1);
+  EXPECT_EQ(out, static_cast<IMessageAttachment*>(&attachment));
+  EXPECT_EQ(attachment.Release(), 1);
 }
 
-TEST(MessageAttachment, CloneAndCopyConstructionStartWithOneHolderOfTheirOwn) {
-  auto* source = new CMessageAttachment(u"/tmp/photo.png", kPicture);
+TEST(MessageAttachment, CopiesHaveOneHolderAndAssignmentKeepsTheTargetsHolders) {
+  auto* source = new CMessageAttachment(kPhoto.first, kPhoto.second);
   source->AddRef();
-  source->AddRef();
-
   auto* clone = static_cast<IMessageAttachment*>(source->Clone());
-  EXPECT_EQ(Values(*clone), kPhoto);
-  EXPECT_EQ(static_cast<CMessageAttachment*>(clone)->HolderCount(), 1u);
-  clone->SetAttachment(u"other");
+  CMessageAttachment copy(*source);
+  for (CMessageAttachment* made : {static_cast<CMessageAttachment*>(clone), &copy}) {
+    EXPECT_EQ(Values(*made), kPhoto);
+    EXPECT_EQ(made->HolderCount(), 1u);
+    made->SetAttachment(u"other");
+  }
   EXPECT_EQ(Values(*source), kPhoto);
   clone->Release();
 
-  CMessageAttachment copy(*source);
-  EXPECT_EQ(Values(copy), kPhoto);
-  EXPECT_EQ(copy.HolderCount(), 1u);
-
-  for (int i = 0; i < 3; ++i) source->Release();
-}
-
-TEST(MessageAttachment, AssignmentCopiesBothFieldsAndKeepsTheTargetsHolders) {
-  CMessageAttachment source(u"song.mp3", static_cast<tagATTACHMENT_TYPE>(-7));
-  CMessageAttachment target(u"old", kPicture);
-  target.AddRef();
-  target.AddRef();
-
-  CMessageAttachment& result = target & source;
-  EXPECT_EQ(&result, &target);
-  const auto song = Values(source);
-  EXPECT_EQ(song, std::pair(qo::String(u"song.mp3"), static_cast<tagATTACHMENT_TYPE>(-7)));
-  EXPECT_EQ(Values(target), song);
-  EXPECT_EQ(target.HolderCount(), 3u);
-
-  CMessageAttachment& same = target;
-  target = same;  // self-assignment changes nothing
-  EXPECT_EQ(Values(target), song);
+  // Both fields are copied (a negative type too); the holders and the result are the target's.
+  CMessageAttachment song(kSong.first, kSong.second);
+  EXPECT_EQ(&(*source & song), source);
+  EXPECT_EQ(Values(*source), kSong);
+  EXPECT_EQ(source->HolderCount(), 2u);
+  CMessageAttachment& same = *source;
+  *source = same;  // self-assignment changes nothing
+  EXPECT_EQ(Values(*source), kSong);
+  source->Release();
+  source->Release();
 }
 
 }  // namespace

@@ -8,27 +8,25 @@ namespace {
 
 TEST(MessageNumber, CountsEverySystemMessageMadeAndCloneCarriesTheSourcesNumber) {
   auto* first = new CSystemMessage();
-  EXPECT_EQ(first->getMsgID(), 1);
   CSystemMessage second(u"text", static_cast<SYSTEM_MSG_TYPE>(0), 0);
-  EXPECT_EQ(second.getMsgID(), 2);
-
   // The clone draws number 3 from the counter, then takes the source's by assignment.
   auto* clone = static_cast<ISystemMessage*>(first->Clone());
-  EXPECT_EQ(clone->getMsgID(), 1);
   CSystemMessage fourth;
+  EXPECT_EQ(first->getMsgID(), 1);
+  EXPECT_EQ(second.getMsgID(), 2);
+  EXPECT_EQ(clone->getMsgID(), 1);
   EXPECT_EQ(fourth.getMsgID(), 4);
 
   // Copy construction and assignment draw nothing; a number given replaces the drawn one.
   CSystemMessage copied(second);
-  EXPECT_EQ(copied.getMsgID(), 2);
   fourth = second;
+  auto* made = static_cast<ISystemMessage*>(qo::MakeContainer(CONTAINER_SYSTEM_MESSAGE));
+  EXPECT_EQ(copied.getMsgID(), 2);
   EXPECT_EQ(fourth.getMsgID(), 2);
-  IDataContainer* made = qo::MakeContainer(CONTAINER_SYSTEM_MESSAGE);
-  EXPECT_EQ(static_cast<ISystemMessage*>(made)->getMsgID(), 5);
-  static_cast<ISystemMessage*>(made)->SetParameters(u"", 100, static_cast<SYSTEM_MSG_TYPE>(0));
-  EXPECT_EQ(static_cast<ISystemMessage*>(made)->getMsgID(), 100);
-  CSystemMessage sixth;
-  EXPECT_EQ(sixth.getMsgID(), 6);
+  EXPECT_EQ(made->getMsgID(), 5);
+  made->SetParameters(u"", 100, static_cast<SYSTEM_MSG_TYPE>(0));
+  EXPECT_EQ(made->getMsgID(), 100);
+  EXPECT_EQ(CSystemMessage().getMsgID(), 6);
 
   made->Release();
   clone->Release();
