@@ -8,6 +8,9 @@
 
 namespace {
 
+// The number a fresh element draws.
+std::uint32_t Drawn() { return CPluginWindowElement().GetID(); }
+
 TEST(WindowNumber, CountsFromZeroThenStaysAtAllOnesAfter5025Numbers) {
   CPluginWindowElement first;
   CPluginWindowElement second;
@@ -15,9 +18,8 @@ TEST(WindowNumber, CountsFromZeroThenStaysAtAllOnesAfter5025Numbers) {
   EXPECT_EQ(second.GetID(), 1u);
 
   // The three-argument constructor gets 0 and leaves the counter alone.
-  CPluginWindowElement described(nullptr, CRect(0, 0, 10, 10), 3);
-  EXPECT_EQ(described.GetID(), 0u);
-  EXPECT_EQ(CPluginWindowElement().GetID(), 2u);
+  EXPECT_EQ(CPluginWindowElement(nullptr, CRect(0, 0, 10, 10), 3).GetID(), 0u);
+  EXPECT_EQ(Drawn(), 2u);
 
   // Clone and Copy draw a number for the copy they build, then give it the source's number.
   second.SetID(1000);  // SetID does not touch the counter
@@ -27,22 +29,21 @@ TEST(WindowNumber, CountsFromZeroThenStaysAtAllOnesAfter5025Numbers) {
   IPluginWindowElement* copy = first.Copy();
   EXPECT_EQ(copy->GetID(), 0u);
   copy->Release();
-  EXPECT_EQ(CPluginWindowElement().GetID(), 5u);
+  EXPECT_EQ(Drawn(), 5u);
 
   // A copy construction draws nothing.
-  CPluginWindowElement constructed(second);
-  EXPECT_EQ(constructed.GetID(), 1000u);
-  EXPECT_EQ(CPluginWindowElement().GetID(), 6u);
+  EXPECT_EQ(CPluginWindowElement(second).GetID(), 1000u);
+  EXPECT_EQ(Drawn(), 6u);
 
   std::uint32_t last = 0;
-  for (int i = 7; i <= 5024; ++i) last = CPluginWindowElement().GetID();
+  for (int i = 7; i <= 5024; ++i) last = Drawn();
   EXPECT_EQ(last, 5024u);
-  EXPECT_EQ(CPluginWindowElement().GetID(), 0xFFFFFFFFu);
-  EXPECT_EQ(CPluginWindowElement().GetID(), 0xFFFFFFFFu);
+  EXPECT_EQ(Drawn(), 0xFFFFFFFFu);
+  EXPECT_EQ(Drawn(), 0xFFFFFFFFu);
   IPluginWindowElement* late = first.Copy();
   EXPECT_EQ(late->GetID(), 0u);  // still the source's number
   late->Release();
-  EXPECT_EQ(CPluginWindowElement().GetID(), 0xFFFFFFFFu);
+  EXPECT_EQ(Drawn(), 0xFFFFFFFFu);
 }
 
 }  // namespace

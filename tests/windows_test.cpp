@@ -2,46 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "qodata/platform.h"
 
 namespace {
 
 using namespace qo::platform;
 
-WindowState StateOf(HWND window) {
-  WindowState state{u"unset", -1, -1, -1, -1, -1, -1};
-  EXPECT_TRUE(GetWindowState(window, &state));
-  return state;
+// Text, place, size, repaint flag and show command of a live window.
+auto Shown(HWND window) {
+  WindowState s{u"unset", -1, -1, -1, -1, -1, -1};
+  EXPECT_TRUE(GetWindowState(window, &s));
+  return std::tuple(s.text, s.x, s.y, s.width, s.height, s.repaint, s.showCommand);
 }
 
-TEST(Window, StartsHiddenAndRecordsTheCalls) {
+// Shows report whether the window was visible before.
+TEST(Window, StartsHiddenRecordsTheCallsAndShowReportsTheVisibilityBefore) {
   HWND window = CreateWindowObject();
   ASSERT_NE(window, nullptr);
-  WindowState state = StateOf(window);
-  EXPECT_EQ(state.text, u"");
-  EXPECT_EQ(state.showCommand, 0);
-  EXPECT_EQ(state.x + state.y + state.width + state.height + state.repaint, 0);
+  EXPECT_EQ(Shown(window), std::tuple(qo::String(u""), 0, 0, 0, 0, 0, 0));
   EXPECT_TRUE(GetWindowState(window, nullptr));  // a liveness check only
 
   EXPECT_EQ(SetWindowText(window, u"Title"), 1);
   EXPECT_EQ(MoveWindow(window, 10, 20, 300, 200, 0), 1);
-  state = StateOf(window);
-  EXPECT_EQ(state.text, u"Title");
-  EXPECT_EQ(state.x, 10);
-  EXPECT_EQ(state.y, 20);
-  EXPECT_EQ(state.width, 300);
-  EXPECT_EQ(state.height, 200);
-  EXPECT_EQ(state.repaint, 0);
-  DestroyWindowObject(window);
-}
+  EXPECT_EQ(Shown(window), std::tuple(qo::String(u"Title"), 10, 20, 300, 200, 0, 0));
 
-TEST(Window, ShowReportsWhetherTheWindowWasVisibleBefore) {
-  HWND window = CreateWindowObject();
   EXPECT_EQ(ShowWindow(window, 5), 0);  // hidden before
-  EXPECT_EQ(StateOf(window).showCommand, 5);
+  EXPECT_EQ(std::get<6>(Shown(window)), 5);
   EXPECT_NE(ShowWindow(window, 1), 0);  // visible before
   EXPECT_NE(ShowWindow(window, 0), 0);  // visible before; hidden now
-  EXPECT_EQ(StateOf(window).showCommand, 0);
+  EXPECT_EQ(std::get<6>(Shown(window)), 0);
   EXPECT_EQ(ShowWindow(window, 0), 0);
   DestroyWindowObject(window);
 }
