@@ -41,7 +41,9 @@ TEST(ContainerContract, CloneIsIndependentWithOneHolderAndAssignmentKeepsHolders
   source->AddRef();
   IDataContainer* copy = static_cast<IProbeSecond*>(source)->Clone();
   auto* clone = dynamic_cast<Probe*>(static_cast<IProbeMain*>(copy));
-  ASSERT_NE(clone, nullptr) << "Clone through any interface hands out the main interface";
+  ASSERT_NE(clone, nullptr);
+  EXPECT_EQ(copy, static_cast<IDataContainer*>(static_cast<IProbeMain*>(clone)))
+      << "Clone through any interface hands out the main interface";
   EXPECT_EQ(clone->value, 7);
   EXPECT_EQ(clone->HolderCount(), 1u);
   clone->value = 9;
@@ -71,8 +73,10 @@ TEST(ContainerContract, ExtendedClassAnswersItsCodesFirstAndSharesTheBaseCount) 
   EXPECT_EQ(probe->HolderCount(), 3u);
 
   IDataContainer* copy = baseMain->Clone();
-  EXPECT_NE(dynamic_cast<ExtendedProbe*>(static_cast<IProbeAddedMain*>(copy)), nullptr)
-      << "a clone through any interface is whole and handed out as the extended main interface";
+  auto* whole = dynamic_cast<ExtendedProbe*>(static_cast<IProbeAddedMain*>(copy));
+  ASSERT_NE(whole, nullptr) << "a clone through any interface is whole";
+  EXPECT_EQ(copy, static_cast<IDataContainer*>(static_cast<IProbeAddedMain*>(whole)))
+      << "and handed out as the extended class's main interface";
   copy->Release();
   EXPECT_EQ(g_probesDestroyed, 1);
   static_cast<IProbeAdded*>(added)->Release();

@@ -258,9 +258,11 @@ TEST(UserProfile, CopiesAndClonesAreEqualAndIndependent) {
   EXPECT_EQ(Texts(copy), texts);
   EXPECT_EQ(Numbers(copy), numbers);
 
-  auto* clone = dynamic_cast<CUserProfile*>(
-      static_cast<IUserProfile*>(static_cast<IUserProfile_01*>(source)->Clone()));
-  ASSERT_NE(clone, nullptr) << "Clone through the second interface hands out the main one";
+  IDataContainer* cloned = static_cast<IUserProfile_01*>(source)->Clone();
+  auto* clone = dynamic_cast<CUserProfile*>(static_cast<IUserProfile*>(cloned));
+  ASSERT_NE(clone, nullptr);
+  EXPECT_EQ(cloned, static_cast<IDataContainer*>(static_cast<IUserProfile*>(clone)))
+      << "Clone through the second interface hands out the main one";
   EXPECT_EQ(clone->HolderCount(), 1u);
   EXPECT_EQ(Texts(*clone), texts);
   EXPECT_EQ(Numbers(*clone), numbers);
