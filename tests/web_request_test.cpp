@@ -7,127 +7,52 @@
 #include <cstdlib>
 #include <cstring>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "framework/catalogue.h"
 #include "probe_containers.h"
 
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
+using Found = std::pair<int, qo::String>;
+using Lookup = std::int32_t (IWebRequest::*)(qo::String, qo::String&);
+using Lister = std::int32_t (IWebRequest::*)(qo::StringList&);
+constexpr Lookup kParameter = &IWebRequest::GetParameter;
+constexpr Lookup kPartValue = &IWebRequest::GetPartValue;
 
-TEST(WebRequest, BodyKeepsATrailingZeroAndSurvivesAnEmptySetBody) {
-  CWebRequest request;
-  EXPECT_EQ(request.GetBody(), nullptr);
-  EXPECT_EQ(request.GetBodyLength(), 0u);
-
-  const std::uint8_t bytes[] = {'a', 'b', 'c'};
-  request.SetBody(1, 2, bytes, 3);
-  EXPECT_EQ(request.GetBodyFlags(), 1u);
-  EXPECT_EQ(request.GetBodyType(), 2u);
-  ASSERT_EQ(request.GetBodyLength(), 3u);
-  const std::uint8_t* body = request.GetBody();
-  ASSERT_NE(body, nullptr);
-  EXPECT_NE(body, bytes);
-  EXPECT_EQ(std::memcmp(body, "abc", 4), 0);  // the three bytes, then 0
-
-  request.SetBody(1, 1, nullptr, 0);
-  request.SetBody(5, 6, bytes, 0);  // no bytes either way: the body stays
-  EXPECT_EQ(request.GetBodyFlags(), 5u);
-  EXPECT_EQ(request.GetBodyType(), 6u);
-  EXPECT_EQ(request.GetBodyLength(), 3u);
-  EXPECT_EQ(std::memcmp(request.GetBody(), "abc", 4), 0);
-
-  request.SetBody(7, 8, nullptr, 10);  // no bytes to copy: like length 0
-  EXPECT_EQ(request.GetBodyLength(), 3u);
-  EXPECT_EQ(request.GetBodyFlags(), 7u);
-
-  const std::uint8_t shorter[] = {'z'};
-  request.SetBody(0, 0, shorter, 1);
-  EXPECT_EQ(request.GetBodyLength(), 1u);
-  EXPECT_EQ(std::memcmp(request.GetBody(), "z", 2), 0);
-}
-
-TEST(WebRequest, PartsCarryTextAndBytesHandedOutWithMalloc) {
-  CWebRequest request;
-  const std::uint8_t bytes[] = {1, 2, 3};
-  EXPECT_EQ(request.SetPartData(u"file", 1, 2, bytes, 3), 0);  // never added
-
-  request.AddPart(u"file", u"report.txt");
-  std::uint32_t type = 99;
-  std::uint32_t flags = 99;
-  std::uint8_t* data = reinterpret_cast<std::uint8_t*>(0x1);
-  std::uint32_t length = 99;
-  EXPECT_EQ(request.GetPartData(u"file", type, flags, data, length), 0);  // no data yet
-  EXPECT_EQ(length, 0u);
-  EXPECT_EQ(type, 0u);
-  EXPECT_EQ(flags, 0u);
-  EXPECT_EQ(data, nullptr);  // no buffer for a part without bytes
-
-  EXPECT_EQ(request.SetPartData(u"file", 4, 5, bytes, 3), 1);
-  ASSERT_EQ(request.GetPartData(u"file", type, flags, data, length), 3);
-  EXPECT_EQ(type, 4u);
-  EXPECT_EQ(flags, 5u);
-  EXPECT_EQ(length, 3u);
-  ASSERT_NE(data, nullptr);
-  EXPECT_EQ(std::memcmp(data, bytes, 3), 0);
-  std::free(data);  // the caller's buffer
-
-  EXPECT_EQ(request.SetPartData(u"file", 6, 7, nullptr, 3), 1);  // type and flags only
-  EXPECT_EQ(request.GetPartData(u"file", type, flags, data, length), 3);
-  EXPECT_EQ(type, 6u);
-  std::free(data);
-
-  qo::String value;
-  EXPECT_EQ(request.GetPartValue(u"file", value), 1);
-  EXPECT_EQ(value, u"report.txt");
-  EXPECT_EQ(request.GetPartValue(u"File", value), 0);  // names are case-sensitive
-
-  request.AddPart(u"file", u"again.txt");  // replaces the record, bytes and all
-  EXPECT_EQ(request.GetPartData(u"file", type, flags, data, length), 0);
-  EXPECT_EQ(request.GetPartValue(u"file", value), 1);
-  EXPECT_EQ(value, u"again.txt");
-
-  qo::StringList names{u"stale"};
-  request.AddPart(u"other", u"");
-  EXPECT_EQ(request.GetPartNames(names), 2);
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (qo::StringList{u"file", u"other"}));
-
-  EXPECT_EQ(request.RemovePart(u"file"), 1);
-  EXPECT_EQ(request.RemovePart(u"file"), 0);
-  type = 42;
-  EXPECT_EQ(request.GetPartData(u"file", type, flags, data, length), 0);
-  EXPECT_EQ(type, 42u);  // nothing written for a missing part
-  EXPECT_EQ(request.GetPartValue(u"file", value), 0);
-}
-
-TEST(WebRequest, ParametersAndHeaders) {
-  CWebRequest request;
-  request.SetParameter(u"q", u"1");
-  request.SetParameter(u"q", u"2");
-  request.SetParameter(u"page", u"3");
+// The answer and text of a lookup; the text stays "untouched" unless written.
+Found Get(IWebRequest& r, Lookup lookup, const qo::String& name) {
   qo::String value = u"untouched";
-  EXPECT_EQ(request.GetParameter(u"Q", value), 0);
-  EXPECT_EQ(value, u"untouched");
-  EXPECT_EQ(request.GetParameter(u"q", value), 1);
-  EXPECT_EQ(value, u"2");
-  qo::StringList names;
-  EXPECT_EQ(request.GetParameterNames(names), 2);
-  EXPECT_EQ(request.RemoveParameter(u"q"), 1);
-  EXPECT_EQ(request.RemoveParameter(u"q"), 0);
-  EXPECT_EQ(request.GetParameterNames(names), 1);
-  EXPECT_EQ(names, (qo::StringList{u"page"}));
+  const int answer = (r.*lookup)(name, value);
+  return {answer, value};
+}
 
-  qo::StringList headers{u"stale", u"lines"};
-  EXPECT_EQ(request.GetHeaders(headers), 0);
-  EXPECT_TRUE(headers.empty());
-  request.SetHeader(u"Accept", u"text/plain");
-  EXPECT_EQ(request.GetHeaders(headers), 1);
-  EXPECT_EQ(headers, (qo::StringList{u"Accept:text/plain"}));
-  request.SetHeader(u"Accept", u"*/*");
-  request.SetHeader(u"X-Empty", u"");
-  EXPECT_EQ(request.GetHeaders(headers), 2);
-  std::sort(headers.begin(), headers.end());
-  EXPECT_EQ(headers, (qo::StringList{u"Accept:*/*", u"X-Empty:"}));
+// The list a getter writes over a stale one, sorted, once its answer is checked as the size.
+qo::StringList List(IWebRequest& r, Lister lister) {
+  qo::StringList list{u"stale"};
+  const int answer = (r.*lister)(list);
+  EXPECT_EQ(answer, static_cast<int>(list.size()));
+  std::sort(list.begin(), list.end());
+  return list;
+}
+
+// GetPartData's answer, type, flags, length and bytes; the buffer is the caller's and freed
+// here. Values it does not write keep the mark 42 (bytes {42}: the buffer pointer untouched).
+auto ReadPart(IWebRequest& r, const qo::String& name) {
+  std::uint32_t type = 42, flags = 42, length = 42;
+  std::uint8_t mark = 42;
+  std::uint8_t* data = &mark;
+  const int answer = r.GetPartData(name, type, flags, data, length);
+  Bytes bytes{42};
+  if (data != &mark) {
+    EXPECT_EQ(data == nullptr, length == 0) << "a buffer exactly when there are bytes";
+    bytes.clear();
+    if (data != nullptr) bytes.assign(data, data + length);
+    std::free(data);
+  }
+  return std::tuple(answer, type, flags, length, bytes);
 }
 
 // The plain values of a request.
@@ -139,94 +64,125 @@ auto Plain(IWebRequest& r) {
                     r.GetValuePair().first, r.GetValuePair().second, r.GetRequestFlags());
 }
 
-TEST(WebRequest, PlainValuesStartAtZeroAndSetValuePairAnswersTheFirst) {
-  CWebRequest request;  // our choice of starting values
-  EXPECT_EQ(Plain(request), std::tuple(0u, qo::String(), 0u, 0u, qo::String(), qo::String(), 0u,
-                                       0u, 0u, 0u, 0u));
-  EXPECT_EQ(request.GetUserData(), nullptr);
-  EXPECT_EQ(request.SetValuePair(5, 9), 5u);
-  EXPECT_EQ(request.GetValuePair().second, 9u);
-}
-
-TEST(WebRequest, UserDataIsAHeldClone) {
-  const int destroyedBefore = g_probesDestroyed;
-  {
-    CWebRequest request;
-    auto* probe = new Probe();
-    probe->value = 1;
-    IDataContainer* given = static_cast<IProbeMain*>(probe);
-    request.SetUserData(given);
-    IDataContainer* held = request.GetUserData();
-    ASSERT_NE(held, nullptr);
-    EXPECT_NE(held, given);
-    EXPECT_EQ(dynamic_cast<Probe*>(held)->HolderCount(), 1u);
-    request.SetUserData(nullptr);  // keeps what was held
-    EXPECT_EQ(request.GetUserData(), held);
-    probe->value = 2;
-    request.SetUserData(given);  // replaces: the first clone goes
-    EXPECT_EQ(g_probesDestroyed - destroyedBefore, 1);
-    EXPECT_EQ(dynamic_cast<Probe*>(request.GetUserData())->value, 2);
-    probe->Release();
+TEST(WebRequest, BodyKeepsATrailingZeroAndSurvivesAnEmptySetBody) {
+  CWebRequest request;
+  EXPECT_EQ(request.GetBody(), nullptr);
+  EXPECT_EQ(request.GetBodyLength(), 0u);
+  const std::uint8_t abc[] = {'a', 'b', 'c'};
+  const std::uint8_t z[] = {'z'};
+  // No bytes (null data or length 0) leave the body as it was; flags and type always change.
+  const struct {
+    const std::uint8_t* data;
+    std::uint32_t length;
+    const char* body;
+  } steps[] = {
+      {abc, 3, "abc"}, {nullptr, 0, "abc"}, {abc, 0, "abc"}, {nullptr, 10, "abc"}, {z, 1, "z"}};
+  std::uint32_t flags = 1;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(flags);
+    request.SetBody(flags, flags + 10, step.data, step.length);
+    EXPECT_EQ(request.GetBodyFlags(), flags);
+    EXPECT_EQ(request.GetBodyType(), flags++ + 10);
+    ASSERT_EQ(request.GetBodyLength(), std::strlen(step.body));
+    EXPECT_NE(request.GetBody(), step.data);  // a copy of the bytes, then 0
+    EXPECT_EQ(std::memcmp(request.GetBody(), step.body, std::strlen(step.body) + 1), 0);
   }
-  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 3);
 }
 
-TEST(WebRequest, CloneCopiesEverythingAndKeepsTheIdentifier) {
+TEST(WebRequest, PartsParametersAndHeadersAreCaseSensitiveMaps) {
+  CWebRequest request;
+  const std::uint8_t bytes[] = {1, 2, 3};
+  EXPECT_EQ(request.SetPartData(u"file", 1, 2, bytes, 3), 0);  // never added
+  request.AddPart(u"file", u"report.txt");
+  EXPECT_EQ(ReadPart(request, u"file"), std::tuple(0, 0u, 0u, 0u, Bytes{}));  // no bytes yet
+  EXPECT_EQ(request.SetPartData(u"file", 4, 5, bytes, 3), 1);
+  EXPECT_EQ(ReadPart(request, u"file"), std::tuple(3, 4u, 5u, 3u, Bytes{1, 2, 3}));
+  EXPECT_EQ(request.SetPartData(u"file", 6, 7, nullptr, 3), 1);  // type and flags only
+  EXPECT_EQ(ReadPart(request, u"file"), std::tuple(3, 6u, 7u, 3u, Bytes{1, 2, 3}));
+  EXPECT_EQ(Get(request, kPartValue, u"file"), Found(1, u"report.txt"));
+  EXPECT_EQ(Get(request, kPartValue, u"File"), Found(0, u"untouched"));
+  request.AddPart(u"file", u"again.txt");  // replaces the record, bytes and all
+  EXPECT_EQ(ReadPart(request, u"file"), std::tuple(0, 0u, 0u, 0u, Bytes{}));
+  EXPECT_EQ(Get(request, kPartValue, u"file"), Found(1, u"again.txt"));
+  request.AddPart(u"other", u"");
+  EXPECT_EQ(List(request, &IWebRequest::GetPartNames), (qo::StringList{u"file", u"other"}));
+  EXPECT_EQ(request.RemovePart(u"file"), 1);
+  EXPECT_EQ(request.RemovePart(u"file"), 0);
+  EXPECT_EQ(ReadPart(request, u"file"), std::tuple(0, 42u, 42u, 42u, Bytes{42}));  // unwritten
+  EXPECT_EQ(Get(request, kPartValue, u"file"), Found(0, u"untouched"));
+
+  request.SetParameter(u"q", u"1");
+  request.SetParameter(u"q", u"2");
+  request.SetParameter(u"page", u"3");
+  EXPECT_EQ(Get(request, kParameter, u"Q"), Found(0, u"untouched"));
+  EXPECT_EQ(Get(request, kParameter, u"q"), Found(1, u"2"));
+  EXPECT_EQ(List(request, &IWebRequest::GetParameterNames), (qo::StringList{u"page", u"q"}));
+  EXPECT_EQ(request.RemoveParameter(u"q"), 1);
+  EXPECT_EQ(request.RemoveParameter(u"q"), 0);
+  EXPECT_EQ(List(request, &IWebRequest::GetParameterNames), (qo::StringList{u"page"}));
+
+  EXPECT_EQ(List(request, &IWebRequest::GetHeaders), qo::StringList());
+  request.SetHeader(u"Accept", u"text/plain");
+  request.SetHeader(u"Accept", u"*/*");
+  request.SetHeader(u"X-Empty", u"");
+  EXPECT_EQ(List(request, &IWebRequest::GetHeaders), (qo::StringList{u"Accept:*/*", u"X-Empty:"}));
+}
+
+TEST(WebRequest, UserDataIsAHeldCloneAndCloneCopiesEverythingWithTheIdentifier) {
   const int destroyedBefore = g_probesDestroyed;
   auto* request = static_cast<IWebRequest*>(qo::MakeContainer(CONTAINER_WEB_REQUEST));
   ASSERT_NE(request, nullptr);
+  // Our choice of starting values: all 0 and empty.
+  EXPECT_EQ(Plain(*request),
+            std::tuple(0u, qo::String(), 0u, 0u, qo::String(), qo::String(), 0u, 0u, 0u, 0u, 0u));
+  EXPECT_EQ(request->GetUserData(), nullptr);
+  auto* probe = new Probe();
+  probe->value = 1;
+  IDataContainer* given = static_cast<IProbeMain*>(probe);
+  request->SetUserData(given);
+  IDataContainer* held = request->GetUserData();
+  ASSERT_NE(held, nullptr);
+  EXPECT_NE(held, given);
+  EXPECT_EQ(dynamic_cast<Probe*>(held)->HolderCount(), 1u);
+  request->SetUserData(nullptr);  // keeps what was held
+  EXPECT_EQ(request->GetUserData(), held);
+  probe->value = 13;
+  request->SetUserData(given);  // replaces: the first clone goes
+  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 1);
+  probe->Release();
+
   request->SetRequest(3, u"addr", 4);
   request->SetContextValue(5);
   request->SetPrimaryText(u"primary");
   request->SetSecondaryText(u"secondary");
-  const std::uint8_t body[] = {'h', 'i'};
-  request->SetBody(6, 7, body, 2);
-  request->SetValuePair(8, 9);
+  const std::uint8_t bytes[] = {'h', 'i'};
+  request->SetBody(6, 7, bytes, 2);
+  EXPECT_EQ(request->SetValuePair(8, 9), 8u);  // answers the first value
   request->SetRequestFlags(10);
   request->AddPart(u"p", u"value");
-  const std::uint8_t partBytes[] = {0, 255};
-  request->SetPartData(u"p", 11, 12, partBytes, 2);
-  request->AddPart(u"empty", u"e");
+  request->SetPartData(u"p", 11, 12, bytes, 2);
   request->SetParameter(u"k", u"v");
   request->SetHeader(u"H", u"x");
-  Probe probe;
-  probe.value = 13;
-  request->SetUserData(static_cast<IProbeMain*>(&probe));
 
   auto* clone = static_cast<IWebRequest*>(request->Clone());
-  EXPECT_EQ(clone->GetType(), CONTAINER_WEB_REQUEST);
   EXPECT_EQ(clone->GetRequestId(), request->GetRequestId());
-  request->SetBody(0, 0, partBytes, 1);  // changing the source leaves the clone alone
+  request->SetBody(0, 0, bytes, 1);  // changing the source leaves the clone alone
   request->Release();
-
+  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 3);  // the source's user data went with it
   EXPECT_EQ(Plain(*clone), std::tuple(3u, qo::String(u"addr"), 4u, 5u, qo::String(u"primary"),
                                       qo::String(u"secondary"), 6u, 7u, 8u, 9u, 10u));
   ASSERT_EQ(clone->GetBodyLength(), 2u);
   EXPECT_EQ(std::memcmp(clone->GetBody(), "hi", 3), 0);
-  qo::String text;
-
-  std::uint32_t type = 0;
-  std::uint32_t flags = 0;
-  std::uint8_t* data = nullptr;
-  std::uint32_t length = 0;
-  ASSERT_EQ(clone->GetPartData(u"p", type, flags, data, length), 2);
-  EXPECT_EQ(type, 11u);
-  EXPECT_EQ(flags, 12u);
-  EXPECT_EQ(std::memcmp(data, partBytes, 2), 0);
-  std::free(data);
-  EXPECT_EQ(clone->GetPartValue(u"empty", text), 1);
-  EXPECT_EQ(text, u"e");
-  EXPECT_EQ(clone->GetParameter(u"k", text), 1);
-  EXPECT_EQ(text, u"v");
-  qo::StringList headers;
-  EXPECT_EQ(clone->GetHeaders(headers), 1);
-  EXPECT_EQ(headers, (qo::StringList{u"H:x"}));
+  EXPECT_EQ(ReadPart(*clone, u"p"), std::tuple(2, 11u, 12u, 2u, Bytes{'h', 'i'}));
+  EXPECT_EQ(Get(*clone, kPartValue, u"p"), Found(1, u"value"));
+  EXPECT_EQ(Get(*clone, kParameter, u"k"), Found(1, u"v"));
+  EXPECT_EQ(List(*clone, &IWebRequest::GetHeaders), (qo::StringList{u"H:x"}));
   auto* userData = dynamic_cast<Probe*>(clone->GetUserData());
   ASSERT_NE(userData, nullptr);
   EXPECT_EQ(userData->value, 13);
   EXPECT_EQ(userData->HolderCount(), 1u);
   clone->Release();
-  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 2);  // the two held clones, once each
+  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 4);  // every probe exactly once
 }
 
 }  // namespace
