@@ -3,11 +3,27 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <limits>
 
 #include "framework/catalogue.h"
 
 namespace {
+
+constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
+
+// Takes tokens one by one, checking each and the count after it.
+struct Take {
+  const char16_t* token;
+  std::int32_t countAfter;
+};
+void ExpectTakes(ICagTokens& tokens, std::initializer_list<Take> takes) {
+  for (const Take& take : takes) {
+    SCOPED_TRACE(testing::Message() << "taking #" << (&take - takes.begin()));
+    EXPECT_EQ(tokens.GetToken(), take.token);
+    EXPECT_EQ(tokens.GetTokenCount(), take.countAfter);
+  }
+}
 
 TEST(CagTokens, QueueAndStoredCountFollowTheirArithmetic) {
   CCagTokens tokens;
@@ -15,79 +31,44 @@ TEST(CagTokens, QueueAndStoredCountFollowTheirArithmetic) {
   tokens.AddToken(u"a");
   tokens.AddToken(u"b");
   tokens.AddToken(u"c");
-  EXPECT_EQ(tokens.GetTokenCount(), 3);  // the queue length while it holds tokens
-  EXPECT_EQ(tokens.GetToken(), u"a");
-  EXPECT_EQ(tokens.GetToken(), u"b");
-  EXPECT_EQ(tokens.GetToken(), u"c");
-  // AddToken left the stored count at 3 + 1; each GetToken took one off.
-  EXPECT_EQ(tokens.GetTokenCount(), 1);
-  EXPECT_EQ(tokens.GetToken(), u"");
-  EXPECT_EQ(tokens.GetTokenCount(), 0);
-  EXPECT_EQ(tokens.GetToken(), u"");
-  EXPECT_EQ(tokens.GetTokenCount(), -1);  // it may go negative
-}
+  // The queue length while it holds tokens; then the stored count, left at 3 + 1 by AddToken,
+  // less one per GetToken, empty or not; it may go negative.
+  EXPECT_EQ(tokens.GetTokenCount(), 3);
+  ExpectTakes(tokens, {{u"a", 2}, {u"b", 1}, {u"c", 1}, {u"", 0}, {u"", -1}});
 
-TEST(CagTokens, FirstTokenSetsTheStoredCountToTwoWhichStopsAtTheLowestValue) {
-  CCagTokens tokens;
   tokens.SetTokenCount(7);
   EXPECT_EQ(tokens.GetTokenCount(), 7);
-  tokens.AddToken(u"only");
+  tokens.AddToken(u"only");  // the stored count becomes 2
   EXPECT_EQ(tokens.GetTokenCount(), 1);
-  EXPECT_EQ(tokens.GetToken(), u"only");
-  EXPECT_EQ(tokens.GetTokenCount(), 1);  // 2, less the one taken
-
-  // The stored count stops at the lowest value.
-  tokens.SetTokenCount(std::numeric_limits<std::int32_t>::min());
-  EXPECT_EQ(tokens.GetToken(), u"");
-  EXPECT_EQ(tokens.GetTokenCount(), std::numeric_limits<std::int32_t>::min());
-
-  // SetTokens changes nothing.
-  CCagTokens kept;
-  kept.AddToken(u"kept");
-  kept.SetTokens({u"x", u"y"});
-  EXPECT_EQ(kept.GetTokenCount(), 1);
-  EXPECT_EQ(kept.GetToken(), u"kept");
-  EXPECT_EQ(kept.GetTokenCount(), 1);
+  tokens.SetTokens({u"x", u"y"});  // changes nothing
+  ExpectTakes(tokens, {{u"only", 1}, {u"", 0}});
+  tokens.SetTokenCount(kLowest);  // where the stored count stops
+  ExpectTakes(tokens, {{u"", kLowest}});
 }
 
-TEST(CagTokens, AssignmentAppendsAndTakesTheStoredCount) {
-  CCagTokens source;
-  source.AddToken(u"s1");
-  source.AddToken(u"s2");
-  source.SetTokenCount(20);
+TEST(CagTokens, AssignmentAppendsAndTakesTheStoredCountAndCopiesAreIndependent) {
+  auto* source = static_cast<ICagTokens*>(qo::MakeContainer(CONTAINER_CAG_TOKENS));
+  ASSERT_NE(source, nullptr);
+  source->AddToken(u"s1");
+  source->AddToken(u"s2");
+  source->SetTokenCount(20);
   CCagTokens target;
   target.AddToken(u"t1");
   target.AddRef();
-
-  EXPECT_EQ(&(target & source), &target);
+  EXPECT_EQ(&(target & *static_cast<CCagTokens*>(source)), &target);
   EXPECT_EQ(target.HolderCount(), 2u);
+  const auto& self = target;  // assigning to itself changes nothing
+  target = self;
   EXPECT_EQ(target.GetTokenCount(), 3);
-  target = target;  // assigning to itself changes nothing
-  EXPECT_EQ(target.GetTokenCount(), 3);
-  EXPECT_EQ(target.GetToken(), u"t1");
-  EXPECT_EQ(target.GetToken(), u"s1");
-  EXPECT_EQ(target.GetToken(), u"s2");
-  EXPECT_EQ(target.GetTokenCount(), 17);  // the source's 20, less three taken
-  EXPECT_EQ(source.GetTokenCount(), 2);
-}
+  ExpectTakes(target, {{u"t1", 2}, {u"s1", 1}, {u"s2", 17}});  // the source's 20, less three
 
-TEST(CagTokens, CloneIsAnIndependentCopy) {
-  auto* tokens = static_cast<ICagTokens*>(qo::MakeContainer(CONTAINER_CAG_TOKENS));
-  ASSERT_NE(tokens, nullptr);
-  tokens->AddToken(u"a");
-  tokens->AddToken(u"b");
-  tokens->AddRef();
-  auto* clone = static_cast<ICagTokens*>(tokens->Clone());
-  EXPECT_EQ(clone->GetType(), CONTAINER_CAG_TOKENS);
-  EXPECT_EQ(static_cast<CCagTokens*>(clone)->HolderCount(), 1u);
-  EXPECT_EQ(clone->GetToken(), u"a");
-  EXPECT_EQ(clone->GetToken(), u"b");
-  EXPECT_EQ(clone->GetTokenCount(), 1);  // the source's stored 3, less two
-  EXPECT_EQ(tokens->GetTokenCount(), 2);
-  EXPECT_EQ(tokens->GetToken(), u"a");
+  CCagTokens constructed(*static_cast<CCagTokens*>(source));
+  ExpectTakes(constructed, {{u"s1", 1}, {u"s2", 18}});
+  auto* clone = static_cast<ICagTokens*>(source->Clone());
+  ExpectTakes(*clone, {{u"s1", 1}, {u"s2", 18}});
   clone->Release();
-  tokens->Release();
-  tokens->Release();
+  ExpectTakes(*source, {{u"s1", 1}, {u"s2", 18}});  // untouched by its copies
+  source->Release();
 }
 
 }  // namespace

@@ -12,25 +12,20 @@ using qo::String;
 
 // Every setting, as the getters give it back.
 auto Settings(IConnectionProperties& p) {
-  return std::tuple(p.getServerPort(), p.getServerType(), p.getConnectAttempts(), p.getProxyHost(),
-                    p.getProxyPort(), p.getProxyType(), p.getProxyUserName(), p.getProxyPassword(),
-                    p.useProxyAuthentication(), p.useProxyConnection(), p.getUrl(),
-                    p.getRetries(), p.GetAutoconfigureStatus(), p.getTimeOut(), p.getRefresh());
+  return std::tuple(p.getServerHost(), p.getServerPort(), p.getServerType(), p.getConnectAttempts(),
+                    p.getProxyHost(), p.getProxyPort(), p.getProxyType(), p.getProxyUserName(),
+                    p.getProxyPassword(), p.useProxyAuthentication(), p.useProxyConnection(),
+                    p.getUrl(), p.getRetries(), p.GetAutoconfigureStatus(), p.getTimeOut(),
+                    p.getRefresh());
 }
 
-TEST(ConnectionProperties, StartsWithTheDefaultsAndRefreshAndTimeOutStoreNothing) {
-  CConnectionProperties properties;
-  EXPECT_FALSE(properties.getServerHost().empty());  // the deployment's default host
-  EXPECT_EQ(Settings(properties), std::tuple(6301, 0, 3, String(), 0, 0, String(), String(),
-                                             false, false, String(), 3, 1, 0, 0));
-  properties.setTimeOut(60);
-  properties.setRefresh(30);
-  EXPECT_EQ(properties.getTimeOut(), 0);
-  EXPECT_EQ(properties.getRefresh(), 0);
-}
-
-TEST(ConnectionProperties, CopiesCarryEverySettingButNotTheHolders) {
+TEST(ConnectionProperties, DefaultsAndCopiesOfEverySettingButNotTheHolders) {
   CConnectionProperties source;
+  EXPECT_FALSE(source.getServerHost().empty());  // the deployment's default host
+  EXPECT_EQ(Settings(source), std::tuple(source.getServerHost(), 6301, 0, 3, String(), 0, 0,
+                                         String(), String(), false, false, String(), 3, 1, 0, 0));
+  source.setTimeOut(60);  // refresh and time-out store nothing
+  source.setRefresh(30);
   source.setServerHost(u"host");
   source.setServerPort(-1);  // accepted unchanged
   source.setServerType(static_cast<tagSERVER_TYPE>(4));
@@ -45,33 +40,24 @@ TEST(ConnectionProperties, CopiesCarryEverySettingButNotTheHolders) {
   source.setUrl(u"http://config");
   source.setRetries(7);
   source.SetAutoconfigureStatus(-2);
-  source.AddRef();
-
-  auto check = [](IConnectionProperties& copy) {
-    EXPECT_EQ(copy.getServerHost(), u"host");
-    EXPECT_EQ(Settings(copy), std::tuple(-1, 4, 0, String(u"proxy"), 8080, 2, String(u"user"),
-                                         String(u"secret"), true, true, String(u"http://config"),
-                                         7, -2, 0, 0));
-  };
+  const auto filled =
+      std::tuple(String(u"host"), -1, 4, 0, String(u"proxy"), 8080, 2, String(u"user"),
+                 String(u"secret"), true, true, String(u"http://config"), 7, -2, 0, 0);
+  EXPECT_EQ(Settings(source), filled);
 
   auto* clone = static_cast<IConnectionProperties*>(source.Clone());
-  EXPECT_EQ(clone->GetType(), CONTAINER_CONNECTION_PROPERTIES);
-  EXPECT_EQ(static_cast<CConnectionProperties*>(clone)->HolderCount(), 1u);
-  check(*clone);
+  EXPECT_EQ(Settings(*clone), filled);
   clone->Release();
-
   CConnectionProperties copied(source);
-  EXPECT_EQ(copied.HolderCount(), 1u);
-  check(copied);
-
+  EXPECT_EQ(Settings(copied), filled);
   CConnectionProperties target;
   target.AddRef();
   EXPECT_EQ(&(target & source), &target);
   EXPECT_EQ(target.HolderCount(), 2u);
-  check(target);
+  EXPECT_EQ(Settings(target), filled);
 }
 
-TEST(XmppConnProperties, StartsWithTheDefaultsAndTheBoshServerIsTheServer) {
+TEST(XmppConnProperties, DefaultsAndTheBoshServerIsTheServer) {
   CXMPPConnProperties properties;
   EXPECT_FALSE(properties.GetDomain().empty());  // the deployment's defaults
   EXPECT_FALSE(properties.GetServer().empty());
@@ -85,70 +71,60 @@ TEST(XmppConnProperties, StartsWithTheDefaultsAndTheBoshServerIsTheServer) {
   EXPECT_EQ(properties.GetBoshServer(), u"direct.example");
 }
 
-TEST(XmppConnProperties, CompareIgnoresCaseOnlyInTheThreeTexts) {
-  CXMPPConnProperties base;
-  base.SetDomain(u"Example.ORG");
-  base.SetResource(u"Home");
-  base.SetServer(u"XMPP.example.org");
-
-  CXMPPConnProperties other(base);
+TEST(XmppConnProperties, CompareIgnoresCaseOnlyInTheThreeTextsAndCopiesCompareEqual) {
+  auto* base = static_cast<CXMPPConnProperties*>(
+      static_cast<IXMPPConnProperties*>(qo::MakeContainer(CONTAINER_XMPP_CONN_PROPERTIES)));
+  ASSERT_NE(base, nullptr);
+  base->SetDomain(u"Example.ORG");
+  base->SetResource(u"Home");
+  base->SetServer(u"XMPP.example.org");
+  EXPECT_EQ(base->Compare(base), 1);
+  EXPECT_EQ(base->Compare(nullptr), 0);  // nothing to compare with
+  CXMPPConnProperties other(*base);
   other.SetDomain(u"example.org");
   other.SetResource(u"HOME");
   other.SetServer(u"xmpp.EXAMPLE.org");
-  EXPECT_EQ(base.Compare(&other), 1);
-  EXPECT_EQ(other.Compare(&base), 1);
-  EXPECT_EQ(base.Compare(&base), 1);
-  EXPECT_EQ(base.Compare(nullptr), 0);  // nothing to compare with
+  EXPECT_EQ(base->Compare(&other), 1);
+  EXPECT_EQ(other.Compare(base), 1);
 
-  // Each field alone makes a difference.
-  auto differs = [&base](void (*change)(CXMPPConnProperties&)) {
-    CXMPPConnProperties changed(base);
-    change(changed);
-    return base.Compare(&changed) == 0 && changed.Compare(&base) == 0;
+  // Each field alone makes a difference, both ways; Compare thus checks every copy below.
+  void (*const changes[])(CXMPPConnProperties&) = {
+      [](CXMPPConnProperties& p) { p.SetDomain(u"example.net"); },
+      [](CXMPPConnProperties& p) { p.SetResource(u"Work"); },
+      [](CXMPPConnProperties& p) { p.SetPort(5222); },
+      [](CXMPPConnProperties& p) { p.SetServer(u"other.example.org"); },
+      [](CXMPPConnProperties& p) { p.SetBoshServer(u"bosh.example.org"); },
+      [](CXMPPConnProperties& p) { p.SetTimeout(1); },
+      [](CXMPPConnProperties& p) { p.SetSLLWarningIgnored(1); },
+      [](CXMPPConnProperties& p) { p.SetPlainTextAllowed(2); },  // not a bool
+      [](CXMPPConnProperties& p) { p.SetWeb(1); },
+      [](CXMPPConnProperties& p) {
+        p.SetEncryptionType(static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(1));
+      },
   };
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetDomain(u"example.net"); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetResource(u"Work"); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetPort(5222); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetServer(u"other.example.org"); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetBoshServer(u"bosh.example.org"); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetTimeout(1); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetSLLWarningIgnored(1); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetPlainTextAllowed(2); }));  // not a bool
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) { p.SetWeb(1); }));
-  EXPECT_TRUE(differs([](CXMPPConnProperties& p) {
-    p.SetEncryptionType(static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(1));
-  }));
-}
+  for (const auto& change : changes) {
+    SCOPED_TRACE(&change - changes);
+    CXMPPConnProperties changed(*base);
+    change(changed);
+    EXPECT_EQ(base->Compare(&changed), 0);
+    EXPECT_EQ(changed.Compare(base), 0);
+  }
 
-TEST(XmppConnProperties, ClonesAndAssignmentsCompareEqual) {
-  auto* source =
-      static_cast<IXMPPConnProperties*>(qo::MakeContainer(CONTAINER_XMPP_CONN_PROPERTIES));
-  ASSERT_NE(source, nullptr);
-  source->SetSLLWarningIgnored(1);
-  source->SetPlainTextAllowed(0);
-  source->SetWeb(1);
-  source->SetEncryptionType(static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(0));
-  source->SetTimeout(5);
-  source->SetPort(1);
-  source->SetDomain(u"d");
-  source->SetResource(u"r");
-  source->SetServer(u"s");
-  source->AddRef();
-
-  auto* clone = static_cast<IXMPPConnProperties*>(source->Clone());
-  EXPECT_EQ(clone->GetType(), CONTAINER_XMPP_CONN_PROPERTIES);
-  EXPECT_EQ(static_cast<CXMPPConnProperties*>(clone)->HolderCount(), 1u);
-  EXPECT_EQ(clone->Compare(source), 1);  // Compare weighs every field
-
+  // Every setting away from its default, then copied three ways.
+  for (auto change : changes) change(*base);
+  base->AddRef();
+  auto* clone = static_cast<IXMPPConnProperties*>(base->Clone());
+  EXPECT_EQ(clone->Compare(base), 1);
+  CXMPPConnProperties constructed(*base);
+  EXPECT_EQ(constructed.Compare(base), 1);
   CXMPPConnProperties target;
   target.AddRef();
-  target = *static_cast<CXMPPConnProperties*>(source);
+  EXPECT_EQ(&(target & *base), &target);
   EXPECT_EQ(target.HolderCount(), 2u);
-  EXPECT_EQ(target.Compare(source), 1);
-  EXPECT_EQ(&(target & *static_cast<CXMPPConnProperties*>(clone)), &target);
+  EXPECT_EQ(target.Compare(base), 1);
   clone->Release();
-  source->Release();
-  source->Release();
+  base->Release();
+  base->Release();
 }
 
 }  // namespace
