@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "framework/catalogue.h"
 #include "qodata/buddy_profile.h"
 #include "qodata/credits_ads.h"
 #include "qodata/user_profile.h"
 
 namespace {
+
+constexpr auto kNoType = static_cast<tagCONTAINER_DATATYPE>(0);
 
 // A buddy profile as the factory makes it, with a screen name to recognise it by.
 IDataContainer* NewBuddy(const qo::String& screenName) {
@@ -17,52 +21,59 @@ IDataContainer* NewBuddy(const qo::String& screenName) {
   return container;
 }
 
+// A source holding its own clone of a new buddy.
+void SetBuddy(CQoDataSource& source, tagCONTAINER_DATATYPE type, const qo::String& screenName) {
+  IDataContainer* buddy = NewBuddy(screenName);
+  source.SetData(type, buddy);
+  buddy->Release();
+}
+
 qo::String ScreenNameOf(IDataContainer* container) {
   return static_cast<IBuddyProfile*>(container)->getScreenName();
 }
 
-TEST(DataSource, TypedQueriesReachTheProfilesOfAHeldBuddy) {
-  IDataContainer* buddy = NewBuddy(u"pat");
-  CQoDataSource source(CONTAINER_BUDDY_PROFILE, buddy);
-  buddy->Release();  // the source keeps its own clone
+// The answer of a typed query whose out pointer starts at a junk mark, and what it wrote.
+template <class Profile>
+std::pair<int, Profile*> Query(IDataSource& source) {
+  auto* out = reinterpret_cast<Profile*>(&source);
+  const int answer = source.GetDataInterface(&out);
+  return {answer, out};
+}
 
-  IBuddyProfile* asBuddy = nullptr;
-  ASSERT_EQ(source.GetDataInterface(&asBuddy), 1);
-  ASSERT_NE(asBuddy, nullptr);
+TEST(DataSource, TypedQueriesReachTheProfilesOfAHeldBuddyOnly) {
+  CQoDataSource source;
+  EXPECT_EQ(source.GetDataType(), kNoType);  // our starting type
+  EXPECT_EQ(source.GetData(), nullptr);
+  EXPECT_EQ(Query<IUserProfile>(source), std::pair(0, static_cast<IUserProfile*>(nullptr)));
+
+  SetBuddy(source, CONTAINER_BUDDY_PROFILE, u"pat");
+  auto [buddyAnswer, asBuddy] = Query<IBuddyProfile>(source);
+  ASSERT_EQ(buddyAnswer, 1);
   EXPECT_EQ(static_cast<IDataContainer*>(asBuddy), source.GetData());
   EXPECT_EQ(asBuddy->getScreenName(), u"pat");
-
-  IUserProfile* asUser = nullptr;
-  ASSERT_EQ(source.GetDataInterface(&asUser), 1);
-  ASSERT_NE(asUser, nullptr);
+  auto [userAnswer, asUser] = Query<IUserProfile>(source);
+  ASSERT_EQ(userAnswer, 1);
   EXPECT_EQ(asUser->GetType(), CONTAINER_BUDDY_PROFILE);
-
   auto* held = static_cast<CBuddyProfile*>(asBuddy);
   EXPECT_EQ(held->HolderCount(), 3u);  // the source's and one per successful query
   asBuddy->Release();
   asUser->Release();
   EXPECT_EQ(held->HolderCount(), 1u);
-}
+  // The contract's own query answers the source itself, never the held buddy.
+  void* out = nullptr;
+  EXPECT_EQ(source.GetDataInterface(CONTAINER_BUDDY_PROFILE, &out), 0);
+  EXPECT_EQ(source.GetDataInterface(CONTAINER_DATA_SOURCE, nullptr), 0);
+  ASSERT_EQ(source.GetDataInterface(CONTAINER_DATA_SOURCE, &out), 1);
+  EXPECT_EQ(out, static_cast<IDataSource*>(&source));
+  source.Release();
 
-TEST(DataSource, TypedQueriesRefuseOtherContainersAndEmptySources) {
   CCredit credit;
-  CQoDataSource source(CONTAINER_CREDIT, &credit);
-  auto* junkBuddy = reinterpret_cast<IBuddyProfile*>(0x1);
-  auto* junkUser = reinterpret_cast<IUserProfile*>(0x1);
-  EXPECT_EQ(source.GetDataInterface(&junkBuddy), 0);
-  EXPECT_EQ(junkBuddy, nullptr);
-  EXPECT_EQ(source.GetDataInterface(&junkUser), 0);
-  EXPECT_EQ(junkUser, nullptr);
-  EXPECT_EQ(source.GetDataInterface(static_cast<IBuddyProfile**>(nullptr)), 0);
-  EXPECT_EQ(source.GetDataInterface(static_cast<IUserProfile**>(nullptr)), 0);
+  CQoDataSource other(CONTAINER_CREDIT, &credit);
+  EXPECT_EQ(Query<IBuddyProfile>(other), std::pair(0, static_cast<IBuddyProfile*>(nullptr)));
+  EXPECT_EQ(Query<IUserProfile>(other), std::pair(0, static_cast<IUserProfile*>(nullptr)));
+  EXPECT_EQ(other.GetDataInterface(static_cast<IBuddyProfile**>(nullptr)), 0);
+  EXPECT_EQ(other.GetDataInterface(static_cast<IUserProfile**>(nullptr)), 0);
   EXPECT_EQ(credit.HolderCount(), 1u);
-
-  CQoDataSource empty;
-  EXPECT_EQ(empty.GetDataType(), static_cast<tagCONTAINER_DATATYPE>(0));  // our starting type
-  EXPECT_EQ(empty.GetData(), nullptr);
-  IUserProfile* user = reinterpret_cast<IUserProfile*>(0x1);
-  EXPECT_EQ(empty.GetDataInterface(&user), 0);
-  EXPECT_EQ(user, nullptr);
 }
 
 TEST(DataSource, SetDataKeepsAClone) {
@@ -73,91 +84,57 @@ TEST(DataSource, SetDataKeepsAClone) {
   IDataContainer* held = source.GetData();
   ASSERT_NE(held, nullptr);
   EXPECT_NE(held, static_cast<ICredit*>(&credit));
-  EXPECT_EQ(source.GetDataType(), CONTAINER_USER_PROFILE);
   credit.setProvider(u"changed");
   EXPECT_EQ(static_cast<ICredit*>(held)->getProvider(), u"bank");
-
   source.SetData(nullptr);  // null keeps what was held
   EXPECT_EQ(source.GetData(), held);
-
   IDataContainer* buddy = NewBuddy(u"kim");
   source.SetData(buddy);
   buddy->Release();
   EXPECT_EQ(ScreenNameOf(source.GetData()), u"kim");
   EXPECT_EQ(source.GetDataType(), CONTAINER_USER_PROFILE);
-}
 
-TEST(DataSource, TwoArgumentSetDataStoresBothAndNullHoldsNothing) {
-  CCredit credit;
-  CQoDataSource source(CONTAINER_CREDIT, &credit);
-  IDataContainer* buddy = NewBuddy(u"lee");
-  source.SetData(CONTAINER_BUDDY_PROFILE, buddy);
-  buddy->Release();
+  // The two-argument form replaces the pair: with null, the type is kept and nothing held.
+  SetBuddy(source, CONTAINER_BUDDY_PROFILE, u"lee");
   EXPECT_EQ(source.GetDataType(), CONTAINER_BUDDY_PROFILE);
   EXPECT_EQ(ScreenNameOf(source.GetData()), u"lee");
-
-  source.SetData(CONTAINER_CREDIT, nullptr);  // the pair is replaced: type kept, nothing held
+  source.SetData(CONTAINER_CREDIT, nullptr);
   EXPECT_EQ(source.GetDataType(), CONTAINER_CREDIT);
   EXPECT_EQ(source.GetData(), nullptr);
-
   CQoDataSource none(CONTAINER_ADS, nullptr);
   EXPECT_EQ(none.GetDataType(), CONTAINER_ADS);
   EXPECT_EQ(none.GetData(), nullptr);
 }
 
 TEST(DataSource, CopiesHoldTheirOwnClones) {
-  IDataContainer* buddy = NewBuddy(u"ann");
-  CQoDataSource source(CONTAINER_BUDDY_PROFILE, buddy);
-  buddy->Release();
-
+  CQoDataSource source;
+  SetBuddy(source, CONTAINER_BUDDY_PROFILE, u"ann");
   CQoDataSource copy(source);
-  EXPECT_EQ(copy.HolderCount(), 1u);
-  EXPECT_EQ(copy.GetDataType(), CONTAINER_BUDDY_PROFILE);
-  ASSERT_NE(copy.GetData(), nullptr);
-  EXPECT_NE(copy.GetData(), source.GetData());
-  EXPECT_EQ(ScreenNameOf(copy.GetData()), u"ann");
-
+  auto* clone = static_cast<IDataSource*>(source.Clone());
   CQoDataSource target;
   target.AddRef();
-  target.AddRef();
-  CQoDataSource& result = (target & source);
-  EXPECT_EQ(&result, &target);
-  EXPECT_EQ(target.HolderCount(), 3u);  // holders are not copied
-  EXPECT_NE(target.GetData(), source.GetData());
-  EXPECT_EQ(ScreenNameOf(target.GetData()), u"ann");
+  EXPECT_EQ(&(target & source), &target);
+  EXPECT_EQ(target.HolderCount(), 2u);  // holders are not copied
+  for (IDataSource* made :
+       {static_cast<IDataSource*>(&copy), clone, static_cast<IDataSource*>(&target)}) {
+    EXPECT_EQ(made->GetDataType(), CONTAINER_BUDDY_PROFILE);
+    ASSERT_NE(made->GetData(), nullptr);
+    EXPECT_NE(made->GetData(), source.GetData());
+    EXPECT_EQ(ScreenNameOf(made->GetData()), u"ann");
+  }
+  clone->Release();
 
   // An empty source copies its data type but leaves the target's container in place.
   IDataContainer* held = target.GetData();
   CQoDataSource empty;
   target = empty;
   EXPECT_EQ(target.GetData(), held);
-  EXPECT_EQ(target.GetDataType(), static_cast<tagCONTAINER_DATATYPE>(0));
-  CQoDataSource copyOfEmpty(empty);
-  EXPECT_EQ(copyOfEmpty.GetData(), nullptr);
-  target = source;
-  target = target;
+  EXPECT_EQ(target.GetDataType(), kNoType);
+  EXPECT_EQ(CQoDataSource(empty).GetData(), nullptr);
+  const auto& self = target;  // assigning to itself changes nothing
+  target = self;
   EXPECT_EQ(ScreenNameOf(target.GetData()), u"ann");
   target.Release();
-  target.Release();
-
-  auto* clone = static_cast<IDataSource*>(source.Clone());
-  EXPECT_EQ(clone->GetType(), CONTAINER_DATA_SOURCE);
-  EXPECT_EQ(clone->GetDataType(), CONTAINER_BUDDY_PROFILE);
-  EXPECT_NE(clone->GetData(), source.GetData());
-  EXPECT_EQ(ScreenNameOf(clone->GetData()), u"ann");
-  clone->Release();
-}
-
-TEST(DataSource, ContractQueryStillAnswersItsOwnCode) {
-  auto* source = static_cast<IDataSource*>(qo::MakeContainer(CONTAINER_DATA_SOURCE));
-  ASSERT_NE(source, nullptr);
-  void* out = nullptr;
-  EXPECT_EQ(source->GetDataInterface(CONTAINER_DATA_SOURCE, &out), 1);
-  EXPECT_EQ(out, source);
-  static_cast<IDataSource*>(out)->Release();
-  EXPECT_EQ(source->GetDataInterface(CONTAINER_BUDDY_PROFILE, &out), 0);
-  EXPECT_EQ(source->GetDataInterface(CONTAINER_DATA_SOURCE, nullptr), 0);
-  source->Release();
 }
 
 }  // namespace
