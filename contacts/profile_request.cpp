@@ -43,7 +43,7 @@ std::int32_t ReadDecimal(const String& text) {
   return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-// True when the value is one of the accepted "yes" texts, compared ignoring case.
+// A settings bit is set by exactly "1"; the three flags also take "true" in any letter case.
 bool IsOne(const String& value) { return value == u"1"; }
 bool IsOneOrTrue(const String& value) { return value == u"1" || EqualsNoCase(value, u"true"); }
 

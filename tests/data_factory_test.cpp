@@ -89,4 +89,26 @@ TEST(DataFactory, ReleaseInstanceDestroysOutrightOnlyItsCodes) {
   }
 }
 
+// A container of another module: it has the interface but not the library's object base.
+class ForeignContainer : public IDataContainer {
+ public:
+  tagCONTAINER_DATATYPE GetType() override { return CONTAINER_USER_PROFILE; }
+  IDataContainer* Clone() override { return nullptr; }
+  std::int32_t GetDataInterface(tagCONTAINER_DATATYPE, void**) override { return 0; }
+  std::int32_t AddRef() override { return ++holders; }
+  std::int32_t Release() override { return --holders; }
+  std::int32_t holders = 1;
+};
+
+// Our decision: a container this library did not make is refused (0) and left alone, pointer
+// included, rather than deleted through a destructor it does not have.
+TEST(DataFactory, ReleaseInstanceRefusesAContainerOfAnotherModule) {
+  CDataFactory factory;
+  ForeignContainer foreign;
+  IDataContainer* pointer = &foreign;
+  EXPECT_EQ(factory.ReleaseInstance(CONTAINER_USER_PROFILE, &pointer), 0);
+  EXPECT_EQ(pointer, &foreign);
+  EXPECT_EQ(foreign.holders, 1);
+}
+
 }  // namespace
