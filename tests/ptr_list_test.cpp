@@ -24,6 +24,8 @@ void ExpectConsistent(List& list, const Items& expected) {
   EXPECT_EQ(list.GetTail(), expected.empty() ? nullptr : expected.back());
 }
 
+// Every list here is destroyed still holding pointers to locals: a list that freed what its
+// entries point to would fail under ASan (and crash without it).
 TEST(PtrList, AddsInsertsAndRemovesKeepingBothDirectionsInStep) {
   int a = 1, b = 2, c = 3, d = 4, e = 5;
   List list;
@@ -97,18 +99,6 @@ TEST(PtrList, AppendsAnotherListsPointersAndASelfAppendDoublesOnce) {
   ExpectConsistent(other, {&b, &c, &b, &c});
   other.AddHead(other);
   ExpectConsistent(other, {&b, &c, &b, &c, &b, &c, &b, &c});
-}
-
-TEST(PtrList, NeverFreesWhatItPointsTo) {
-  auto* owned = new int(7);
-  {
-    List list;
-    list.AddTail(owned);
-    list.AddTail(owned);
-    list.RemoveHead();
-  }
-  EXPECT_EQ(*owned, 7);  // still alive (ASan would report a use after free or a double free)
-  delete owned;
 }
 
 }  // namespace
