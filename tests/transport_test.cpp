@@ -35,8 +35,8 @@ TEST(Transport, StartValuesSignedValuesKeptBitForBitAndCloneCopiesAllNine) {
   source->SetTransportNumber6(-6);
   source->SetTransportText1(u"one");
   source->SetTransportText3(u"three \u00e9");
-  const auto given = std::tuple(INT_MIN, String(u"one"), String(), String(u"three \u00e9"), -1, 0,
-                                INT_MAX, 5, -6);
+  const auto given =
+      std::tuple(INT_MIN, String(u"one"), String(), String(u"three \u00e9"), -1, 0, INT_MAX, 5, -6);
   EXPECT_EQ(Values(*source), given);
 
   source->AddRef();
