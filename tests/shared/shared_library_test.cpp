@@ -25,62 +25,45 @@ class LoadedLibrary : public ::testing::Test {
 };
 
 TEST_F(LoadedLibrary, ExportsTheFourEntryPointsByPlainName) {
-  EXPECT_NE(Resolve<PFN_CreateDataFactoryInstance>("CreateDataFactoryInstance"), nullptr);
-  EXPECT_NE(Resolve<PFN_FreeDataFactoryInstance>("FreeDataFactoryInstance"), nullptr);
-  EXPECT_NE(Resolve<PFN_CreateAppComInstance>("CreateAppComInstance"), nullptr);
-  EXPECT_NE(Resolve<PFN_DestroyAppComInstance>("DestroyAppComInstance"), nullptr);
+  for (const char* name : {"CreateDataFactoryInstance", "FreeDataFactoryInstance",
+                           "CreateAppComInstance", "DestroyAppComInstance"}) {
+    EXPECT_NE(dlsym(handle_, name), nullptr) << name;
+  }
   EXPECT_EQ(dlsym(handle_, "_ZN2qo13MakeContainerE21tagCONTAINER_DATATYPE"), nullptr)
       << "internal helpers stay hidden";
 }
 
-TEST_F(LoadedLibrary, FactoryAndAppComWorkThroughResolvedEntryPoints) {
-  auto create = Resolve<PFN_CreateDataFactoryInstance>("CreateDataFactoryInstance");
-  auto release = Resolve<PFN_FreeDataFactoryInstance>("FreeDataFactoryInstance");
+// The factory and the application-communication object work through the resolved entry
+// points, and a qo::StatusError thrown inside the library is caught here by its type.
+TEST_F(LoadedLibrary, EntryPointsWorkAndErrorsAreCaughtByType) {
   IDataFactory* factory = nullptr;
-  ASSERT_EQ(create(&factory), S_OK);
+  ASSERT_EQ(Resolve<PFN_CreateDataFactoryInstance>("CreateDataFactoryInstance")(&factory), S_OK);
   IDataContainer* container = nullptr;
   ASSERT_EQ(factory->CreateInstance(CONTAINER_USER_PROFILE, &container), 1);
-  auto* profile = static_cast<IUserProfile*>(container);
-  profile->setQuilloID(u"MiXeD");
-  EXPECT_EQ(profile->getQuilloID(), u"mixed");
-  EXPECT_EQ(factory->ReleaseInstance(CONTAINER_USER_PROFILE, &container), 1);
-  EXPECT_EQ(release(&factory), S_OK);
-
-  auto createApp = Resolve<PFN_CreateAppComInstance>("CreateAppComInstance");
-  auto destroyApp = Resolve<PFN_DestroyAppComInstance>("DestroyAppComInstance");
-  IApplicationCom* app = nullptr;
-  ASSERT_EQ(createApp(reinterpret_cast<void**>(&app)), S_OK);
-  void* same = nullptr;
-  const auto* iid = static_cast<const IID*>(dlsym(handle_, "IID_IDataFactory2"));
-  ASSERT_NE(iid, nullptr);
-  EXPECT_EQ(app->QueryInterface(*iid, &same), S_OK);
-  app->Release();
-  EXPECT_EQ(destroyApp(&app), S_OK);
-}
-
-TEST_F(LoadedLibrary, StatusErrorThrownInsideTheLibraryIsCaughtByType) {
-  auto create = Resolve<PFN_CreateDataFactoryInstance>("CreateDataFactoryInstance");
-  auto release = Resolve<PFN_FreeDataFactoryInstance>("FreeDataFactoryInstance");
-  IDataFactory* factory = nullptr;
-  ASSERT_EQ(create(&factory), S_OK);
-  IDataContainer* container = nullptr;
-  ASSERT_EQ(factory->CreateInstance(CONTAINER_USER_PROFILE, &container), 1);
+  static_cast<IUserProfile*>(container)->setQuilloID(u"MiXeD");
+  EXPECT_EQ(static_cast<IUserProfile*>(container)->getQuilloID(), u"mixed");
   void* second = nullptr;
   ASSERT_EQ(container->GetDataInterface(CONTAINER_USER_PROFILE_01, &second), 1);
-  auto* profile = static_cast<IUserProfile_01*>(second);
-
   qo::StringMap request{{u"birthday", u"1850-01-01"}};
   HRESULT caught = S_OK;
   try {
-    profile->SetProfileRqst(request, 1);
+    static_cast<IUserProfile_01*>(second)->SetProfileRqst(request, 1);
   } catch (const qo::StatusError& error) {
     caught = error.code();
   }
   EXPECT_EQ(caught, E_FAIL);
+  static_cast<IUserProfile_01*>(second)->Release();
+  EXPECT_EQ(factory->ReleaseInstance(CONTAINER_USER_PROFILE, &container), 1);
+  EXPECT_EQ(Resolve<PFN_FreeDataFactoryInstance>("FreeDataFactoryInstance")(&factory), S_OK);
 
-  profile->Release();
-  container->Release();
-  EXPECT_EQ(release(&factory), S_OK);
+  IApplicationCom* app = nullptr;
+  ASSERT_EQ(Resolve<PFN_CreateAppComInstance>("CreateAppComInstance")(reinterpret_cast<void**>(&app)), S_OK);
+  const auto* iid = static_cast<const IID*>(dlsym(handle_, "IID_IDataFactory2"));
+  ASSERT_NE(iid, nullptr);
+  void* same = nullptr;
+  EXPECT_EQ(app->QueryInterface(*iid, &same), S_OK);
+  app->Release();
+  EXPECT_EQ(Resolve<PFN_DestroyAppComInstance>("DestroyAppComInstance")(&app), S_OK);
 }
 
 }  // namespace
