@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <new>
@@ -32,6 +33,7 @@ struct Injection {
   std::size_t countdown = 0;  // 0: disarmed; else the allocations left until the failing one
   bool fired = false;
   long long liveBlocks = 0;
+  std::size_t failurePoints = 0;  // failed runs checked by ExpectFailureSafe, for the report
 };
 inline Injection injection;
 
@@ -88,11 +90,22 @@ void ExpectFailureSafe(const char* what, Make make, Op op, Describe describe) {
       EXPECT_GT(n, 1u) << what << ": allocates nothing";
       return;
     }
+    ++injection.failurePoints;
     EXPECT_EQ(injection.liveBlocks, baseline)
         << what << ": allocation " << n << " failed and blocks outlived the object";
   }
   ADD_FAILURE() << what << ": never succeeds";
 }
+
+// Prints how many failure points the program checked when it ends.
+class FailurePointReport : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    std::printf("allocation-failure points exercised: %zu\n", injection.failurePoints);
+  }
+};
+inline ::testing::Environment* const failurePointReport =
+    ::testing::AddGlobalTestEnvironment(new FailurePointReport);
 
 // --- Reading a container back as text -----------------------------------------------------
 
