@@ -455,6 +455,8 @@ CBuddyList::~CBuddyList() = default;
 
 // Every copy is taken, in the source's scan order, before any record of this list is
 // dropped: a failed copy leaves the list unchanged, and self-assignment keeps equal copies.
+// Our decision: a record whose Copy gives null (only a derived buddy class can) is left out of
+// the copy, as addBuddyRecord refuses such a profile and getList hands out no copy of it.
 CBuddyList& CBuddyList::operator=(const CBuddyList& other) {
   auto copies = std::make_unique<Table>();
   other.table_->ForEach([&](const Table::Slot& slot) {

@@ -314,6 +314,11 @@ TEST_F(BuddyListTest, AssignmentAndCloneReplaceWithCopies) {
       EXPECT_NE(copy->getBuddyProfileRecord(id), source.getBuddyProfileRecord(id));
     }
   }
+  // Our decision: a record that gives no copy is left out of the list's copies.
+  static_cast<ProbeBuddy*>(source.getBuddyProfileRecord(u"b"))->copyGivesNull = true;
+  CBuddyList partial(source);
+  EXPECT_EQ(partial.size(), 2);
+  EXPECT_EQ(partial.getBuddyProfileRecord(u"b"), nullptr);
   clone->Release();
   list_->Release();
 }
