@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian machine lacks to build, test and benchmark qodata.
+# Installs what a fresh Debian machine lacks to build, test and benchmark qodata:
+#   scripts/deps.sh [GROUP...]
 set -euo pipefail
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev binutils llvm clang)
+# Optional groups add what one script alone needs: docs (the API reference).
+for group in "$@"; do
+  case "$group" in
+    docs) packages+=(doxygen) ;;
+    *) echo "deps.sh: unknown group $group" >&2; exit 2 ;;
+  esac
+done
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
