@@ -1,13 +1,14 @@
-// The implementation side of the container contract (see container.h), written once:
-// - qo::ContainerObject: the one polymorphic base with the virtual destructor. It is listed
-//   after a class's interfaces, so the destructor never takes an interface slot; the
-//   factory's ReleaseInstance destroys a container whole through it.
-// - qo::Container<Self, Code, Interfaces...>: GetType, Clone, GetDataInterface, AddRef and
-//   Release for a class that derives from its interfaces in the listed order.
-// - qo::ExtendedContainer<Self, Base, Code, Interfaces...>: the same for a class that adds
-//   interfaces in front of another container class and shares its holder count.
-// - qo::Held<T>: an owning handle to a held container.
-// Public because classes offered for direct construction derive from these templates.
+/// @file
+/// The implementation side of the container contract (see container.h), written once:
+/// - qo::ContainerObject: the one polymorphic base with the virtual destructor. It is listed
+///   after a class's interfaces, so the destructor never takes an interface slot; the
+///   factory's ReleaseInstance destroys a container whole through it.
+/// - qo::Container<Self, Code, Interfaces...>: GetType, Clone, GetDataInterface, AddRef and
+///   Release for a class that derives from its interfaces in the listed order.
+/// - qo::ExtendedContainer<Self, Base, Code, Interfaces...>: the same for a class that adds
+///   interfaces in front of another container class and shares its holder count.
+/// - qo::Held<T>: an owning handle to a held container.
+/// Public because classes offered for direct construction derive from these templates.
 #pragma once
 
 #include <cstdint>
@@ -20,14 +21,21 @@
 
 namespace qo {
 
+/// The one polymorphic base of every container class, with its virtual destructor; not an
+/// interface, so it takes no slot.
 class QODATA_API ContainerObject {
  public:
   virtual ~ContainerObject();
 
  protected:
   ContainerObject() = default;
+  /// @name Copies
+  ///@{
+
+  /// Copies carry nothing of the base.
   ContainerObject(const ContainerObject&) = default;
   ContainerObject& operator=(const ContainerObject&) = default;
+  ///@}
 };
 
 namespace detail {
@@ -73,17 +81,25 @@ IDataContainer* CloneByAssignment(const Self& source) {
 
 }  // namespace detail
 
+/// The contract's operations for a container class Self of type code Code that derives from
+/// Interfaces in the listed order, with one holder count for the whole object.
 template <class Self, tagCONTAINER_DATATYPE Code, class... Interfaces>
 class Container : public Interfaces..., public ContainerObject {
  public:
+  /// The interface among Interfaces that Code selects: the one Clone hands out.
   using MainInterface = typename detail::MainInterfaceOf<Code, Interfaces...>::type;
 
+  /// Code.
   tagCONTAINER_DATATYPE GetType() override { return Code; }
+  /// A copy made by default construction and assignment, with one holder, handed over to
+  /// the caller as its MainInterface.
   IDataContainer* Clone() override {
     return detail::CloneByAssignment<Self, MainInterface>(static_cast<const Self&>(*this));
   }
   // Typed overloads that an interface adds beside the contract's query stay visible.
   using Interfaces::GetDataInterface...;
+  /// The interface of Interfaces that code selects, with one holder added for the receiver:
+  /// 1. Unknown code or null out: 0, nothing added.
   std::int32_t GetDataInterface(tagCONTAINER_DATATYPE code, void** out) override {
     if (out == nullptr) return 0;
     void* found = detail::FindInterface<Interfaces...>(this, code);
@@ -92,43 +108,54 @@ class Container : public Interfaces..., public ContainerObject {
     AddRef();
     return 1;
   }
+  /// Adds one holder; always 1.
   std::int32_t AddRef() override {
     ++holders_;
     return 1;
   }
+  /// Gives back one holder and destroys the object with the last: 1. Already 0: 0.
   std::int32_t Release() override {
     if (holders_ == 0) return 0;
     if (--holders_ == 0) delete this;
     return 1;
   }
 
-  // The holder count, for diagnostics and tests; not an interface operation.
+  /// The holder count, for diagnostics and tests; not an interface operation.
   std::uint32_t HolderCount() const noexcept { return holders_; }
 
  protected:
   Container() = default;
-  // A copy starts with one holder of its own; assignment copies data, never holders.
+  /// A copy starts with one holder of its own.
   Container(const Container&) noexcept : ContainerObject() {}
+  /// Assignment copies data, never holders.
   Container& operator=(const Container&) noexcept { return *this; }
   ~Container() override = default;
 
-  // For the classes whose assignment gives the target a single holder.
+  /// Sets the count to one holder, for the classes whose assignment gives the target a single
+  /// holder.
   void ResetHolders() noexcept { holders_ = 1; }
 
  private:
   std::uint32_t holders_ = 1;
 };
 
+/// The contract's operations for a container class Self of type code Code that puts
+/// Interfaces in front of the container class Base and shares Base's holder count.
 template <class Self, class Base, tagCONTAINER_DATATYPE Code, class... Interfaces>
 class ExtendedContainer : public Interfaces..., public Base {
  public:
+  /// The interface among Interfaces that Code selects: the one Clone hands out.
   using MainInterface = typename detail::MainInterfaceOf<Code, Interfaces...>::type;
 
+  /// Code.
   tagCONTAINER_DATATYPE GetType() override { return Code; }
+  /// A copy made by default construction and assignment, with one holder, handed over to
+  /// the caller as its MainInterface.
   IDataContainer* Clone() override {
     return detail::CloneByAssignment<Self, MainInterface>(static_cast<const Self&>(*this));
   }
-  // The added interfaces answer first; every other code is the base class's to answer.
+  /// The added interfaces answer first; every other code is the base class's to answer. A
+  /// successful query adds one holder for the receiver.
   std::int32_t GetDataInterface(tagCONTAINER_DATATYPE code, void** out) override {
     if (out == nullptr) return 0;
     void* found = detail::FindInterface<Interfaces...>(this, code);
@@ -137,30 +164,45 @@ class ExtendedContainer : public Interfaces..., public Base {
     AddRef();
     return 1;
   }
+  /// Adds one holder to the base class's count; always 1.
   std::int32_t AddRef() override { return Base::AddRef(); }
+  /// Gives back one holder of the base class's count, as the base class does.
   std::int32_t Release() override { return Base::Release(); }
 
  protected:
   ExtendedContainer() = default;
+  /// A copy of the base class's part, with a holder count of its own.
   ExtendedContainer(const ExtendedContainer& other) : Base(other) {}
+  /// Assignment is the base class's.
   ExtendedContainer& operator=(const ExtendedContainer&) = default;
   ~ExtendedContainer() override = default;
 };
 
-// An owning handle to one reference of a held container: Adopt takes over a reference the
-// caller already owns (a fresh Clone or Copy), Share adds one, and the handle releases its
-// reference when it is reset or destroyed.
+/// An owning handle to one reference of a held container: Adopt takes over a reference the
+/// caller already owns (a fresh Clone or Copy), Share adds one, and the handle releases its
+/// reference when it is reset or destroyed.
 template <class T>
 class Held {
  public:
+  /// @name Empty handles
+  ///@{
+
+  /// A handle that holds nothing.
   Held() noexcept = default;
   Held(std::nullptr_t) noexcept {}
+  ///@}
+  /// Takes over the reference the caller owns to object (may be null); adds no holder.
   static Held Adopt(T* object) noexcept { return Held(object); }
+  /// Adds a holder to object (may be null) and holds that one; the caller keeps its own.
   static Held Share(T* object) noexcept {
     if (object != nullptr) object->AddRef();
     return Held(object);
   }
 
+  /// @name Moves
+  ///@{
+
+  /// Moves carry the reference over and leave the source empty; a handle is not copied.
   Held(Held&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
   Held& operator=(Held&& other) noexcept {
     Held(std::move(other)).swap(*this);
@@ -168,17 +210,26 @@ class Held {
   }
   Held(const Held&) = delete;
   Held& operator=(const Held&) = delete;
+  ///@}
   ~Held() { reset(); }
 
+  /// @name Access
+  ///@{
+
+  /// The held object (null if none), lent for as long as the handle holds it.
   T* get() const noexcept { return object_; }
   T* operator->() const noexcept { return object_; }
+  ///@}
+  /// Whether the handle holds an object.
   explicit operator bool() const noexcept { return object_ != nullptr; }
 
-  // Gives the reference to the caller without releasing it.
+  /// Hands the reference over to the caller without releasing it; the handle is left empty.
   T* release() noexcept { return std::exchange(object_, nullptr); }
+  /// Releases the held reference, if any; the handle is left empty.
   void reset() noexcept {
     if (T* object = std::exchange(object_, nullptr)) object->Release();
   }
+  /// Exchanges the references of two handles.
   void swap(Held& other) noexcept { std::swap(object_, other.object_); }
 
  private:
@@ -186,7 +237,8 @@ class Held {
   T* object_ = nullptr;
 };
 
-// A held clone of any container (null for null): the usual way a container takes another.
+/// A held clone of any container (null for null): the usual way a container takes another.
+/// The source stays the caller's.
 inline Held<IDataContainer> HoldClone(IDataContainer* source) {
   return Held<IDataContainer>::Adopt(source != nullptr ? source->Clone() : nullptr);
 }
