@@ -1,5 +1,11 @@
-// The one export macro of the library and the calling convention of COM-style operations.
+/// @file
+/// The one export macro of the library and the calling convention of COM-style operations.
 #pragma once
+
+/// @def QODATA_API
+/// Marks what the library exports (and, in a Windows client, imports from qodata.dll).
+/// @def QODATA_COMCALL
+/// The calling convention of COM-style operations: __stdcall on 32-bit Windows, else none.
 
 #if defined(_WIN32)
 #  if defined(QODATA_BUILDING)
