@@ -1,5 +1,6 @@
-// The message attachment (type code 15): the path or name of one item attached to a message,
-// with its attachment type. A message owns at most one; its getters lend it.
+/// @file
+/// The message attachment (type code 15): the path or name of one item attached to a message,
+/// with its attachment type. A message owns at most one; its getters lend it.
 #pragma once
 
 #include "qodata/container.h"
@@ -7,12 +8,18 @@
 #include "qodata/export.h"
 #include "qodata/types.h"
 
+/// A message attachment (type code 15): a path and an attachment type, stored as given.
 class IMessageAttachment : public IDataContainer {
  public:
+  /// @name Values
+  ///@{
+
+  /// The setters store a copy; the getters return a copy.
   virtual tagATTACHMENT_TYPE getAttachmentType() = 0;
   virtual qo::String getAttachment() = 0;
   virtual void SetAttachmentType(tagATTACHMENT_TYPE type) = 0;
   virtual void SetAttachment(qo::String attachment) = 0;
+  ///@}
 
  protected:
   ~IMessageAttachment() = default;
@@ -20,21 +27,25 @@ class IMessageAttachment : public IDataContainer {
 
 QODATA_INTERFACE_CODE(IMessageAttachment, CONTAINER_MESSAGE_ATTACHMENT);
 
-// Offered for direct construction. The attachment type is stored unread (0 by default).
-// Assignment copies both fields and keeps the target's holder count; a copy or a Clone starts
-// with one holder, owned by its creator.
+/// Offered for direct construction. The attachment type is stored unread (0 by default).
+/// Assignment copies both fields and keeps the target's holder count; a copy or a Clone starts
+/// with one holder, owned by its creator.
+/// @implements IMessageAttachment
 class QODATA_API CMessageAttachment
     : public qo::Container<CMessageAttachment, CONTAINER_MESSAGE_ATTACHMENT, IMessageAttachment> {
  public:
   CMessageAttachment();
+  /// An attachment of the path and type given.
   CMessageAttachment(qo::String attachment, tagATTACHMENT_TYPE type);
+  /// A copy of both fields, with one holder of its own.
   CMessageAttachment(const CMessageAttachment& other);
+  /// Copies both fields; the holder count stays.
   CMessageAttachment& operator=(const CMessageAttachment& other);
-  // The same as assignment; returns the target.
+  /// The same as assignment; returns the target.
   CMessageAttachment& operator&(const CMessageAttachment& other);
   ~CMessageAttachment() override;
 
-  // A new attachment built from this one's path and type.
+  /// A new attachment built from this one's path and type.
   IDataContainer* Clone() override;
 
   tagATTACHMENT_TYPE getAttachmentType() override;
