@@ -1,14 +1,15 @@
-// The user profile: the container of one account's profile (type code 1), answering on three
-// interfaces with one holder count. It is a passive record: setters store copies and getters
-// return copies, except where an operation says otherwise:
-// - setQuilloID stores the identifier in its normal form (lower case, transport suffix cut off)
-//   and derives the unified-account flag from it;
-// - the list getters and GetCustomStatus lend the profile's own list or table: the reference
-//   stays valid, and changes through it change the profile, for as long as the profile lives;
-// - SetProfileRqst keeps a copy of the request and can apply its known keys to the fields; a
-//   malformed "birthday" value throws qo::StatusError (E_FAIL for a field out of range,
-//   E_INVALIDARG when the date cannot be converted to a calendar time);
-// - AddStatus keeps a copy of the record, at most four, evicting the lowest-numbered one.
+/// @file
+/// The user profile: the container of one account's profile (type code 1), answering on three
+/// interfaces with one holder count. It is a passive record: setters store copies and getters
+/// return copies, except where an operation says otherwise:
+/// - setQuilloID stores the identifier in its normal form (lower case, transport suffix cut off)
+///   and derives the unified-account flag from it;
+/// - the list getters and GetCustomStatus lend the profile's own list or table: the reference
+///   stays valid, and changes through it change the profile, for as long as the profile lives;
+/// - SetProfileRqst keeps a copy of the request and can apply its known keys to the fields; a
+///   malformed "birthday" value throws qo::StatusError (E_FAIL for a field out of range,
+///   E_INVALIDARG when the date cannot be converted to a calendar time);
+/// - AddStatus keeps a copy of the record, at most four, evicting the lowest-numbered one.
 #pragma once
 
 #include <cstdint>
@@ -22,10 +23,16 @@ namespace qo {
 struct IndexedFields;
 }  // namespace qo
 
-// Identity, contact data, presence, options, images and wallet (type code 1).
+/// Identity, contact data, presence, options, images and wallet (type code 1).
 class IUserProfile : public IDataContainer {
  public:
+  /// Stores the identifier in its normal form (lower case, transport suffix cut off) and
+  /// sets the unified-account flag from it.
   virtual void setQuilloID(qo::String quilloId) = 0;
+  /// @name Plain values
+  ///@{
+
+  /// Each setter stores copies of its values; each getter returns a copy.
   virtual void setPassword(qo::String password) = 0;
   virtual void setOldPassword(qo::String oldPassword) = 0;
   virtual void setName(qo::String firstName, qo::String lastName) = 0;
@@ -33,6 +40,7 @@ class IUserProfile : public IDataContainer {
   virtual void setAddressInfo(qo::String street, qo::String city, qo::String state,
                               qo::String country) = 0;
   virtual void setContactInfo(qo::String telephone, qo::String fax) = 0;
+  /// Stores nothing: the profile text reaches a profile only by assignment.
   virtual void setProfile(qo::String profile) = 0;
   virtual void setProvider(qo::String provider) = 0;
   virtual void setAge(std::int32_t age) = 0;
@@ -40,9 +48,11 @@ class IUserProfile : public IDataContainer {
   virtual void enableMessageStore(bool enable) = 0;
   virtual void enableSMSForwarding(bool enable) = 0;
   virtual void enableEmailForwarding(bool enable) = 0;
+  /// Stores whether searchable is non-zero.
   virtual void setSearchable(std::int32_t searchable) = 0;
   virtual void setTheme(qo::String theme) = 0;
   virtual void setIdleTime(std::int32_t idleTime) = 0;
+  /// The identifier in its normal form.
   virtual qo::String getQuilloID() = 0;
   virtual qo::String getPassword() = 0;
   virtual qo::String getOldPassword() = 0;
@@ -69,6 +79,7 @@ class IUserProfile : public IDataContainer {
   virtual bool isEmailForwarding() = 0;
   virtual void setMood(tagMOOD mood) = 0;
   virtual void setStatus(tagSTATUS status) = 0;
+  /// Whether the identifier that setQuilloID stored names a unified account.
   virtual bool isUnifiedAccount() = 0;
   virtual void setProfileImage(qo::String profileImage) = 0;
   virtual void setStatusMessage(qo::String statusMessage) = 0;
@@ -88,58 +99,90 @@ class IUserProfile : public IDataContainer {
   virtual qo::String GetWalletPassword() = 0;
   virtual double GetWalletBalance() = 0;
   virtual qo::String GetWalletCurrency() = 0;
+  ///@}
 
  protected:
   ~IUserProfile() = default;
 };
 
-// Avatar URL, birthdate, the three lists, e-mail options, settings bits, the profile request
-// and the saved custom statuses (type code 26).
+/// Avatar URL, birthdate, the three lists, e-mail options, settings bits, the profile request
+/// and the saved custom statuses (type code 26).
 class IUserProfile_01 : public IDataContainer {
  public:
+  /// @name Plain values
+  ///@{
+
+  /// Each setter stores a copy of its value; each getter returns a copy.
   virtual void setAvatarUrl(qo::String avatarUrl) = 0;
   virtual qo::String getAvatarUrl() = 0;
   virtual qo::Time getBirthdate() = 0;
   virtual void setBirthdate(qo::Time birthdate) = 0;
-  // The profile's own list, lent for the profile's life.
+  ///@}
+  /// The profile's own list, lent for the profile's life.
   virtual qo::StringList& getAddressList() = 0;
-  // Replaces the list's contents with copies of the given entries; keeps no reference.
+  /// Replaces the list's contents with copies of the given entries; keeps no reference.
   virtual void setAddressList(const qo::StringList& addresses) = 0;
+  /// The profile's own list, lent for the profile's life.
   virtual qo::StringList& getTelephoneList() = 0;
+  /// Replaces the list's contents with copies of the given entries; keeps no reference.
   virtual void setTelephoneList(const qo::StringList& telephones) = 0;
+  /// The profile's own list, lent for the profile's life.
   virtual qo::StringList& getEmailList() = 0;
+  /// Replaces the list's contents with copies of the given entries; keeps no reference.
   virtual void setEmailList(const qo::StringList& emails) = 0;
+  /// @name Flags and settings
+  ///@{
+
+  /// Each setter stores its value; each getter returns it.
   virtual void setEmailVerified(std::int32_t verified) = 0;
   virtual std::int32_t isEmailVerified() = 0;
   virtual std::uint32_t getSettings() = 0;
   virtual void setSettings(std::uint32_t settings) = 0;
-  // Keeps a copy of a non-empty request (an empty one changes nothing) and, when apply is
-  // non-zero, applies its known keys. Throws qo::StatusError for a malformed "birthday".
+  ///@}
+  /// Keeps a copy of a non-empty request (an empty one changes nothing) and, when apply is
+  /// non-zero, applies its known keys. Throws qo::StatusError for a malformed "birthday".
   virtual void SetProfileRqst(qo::StringMap& request, std::int32_t apply) = 0;
-  // Stores every kept entry into out, overwriting equal keys; out is not emptied first.
+  /// Stores every kept entry into out, overwriting equal keys; out is not emptied first.
   virtual void GetProfileRqst(qo::StringMap& out) = 0;
+  /// A copy of the global identifier, which only the request key "GLOBAL_ID" sets.
   virtual qo::String GetGlobalID() = 0;
+  /// @name E-mail updates
+  ///@{
+
+  /// The setter stores the flag; the getter returns it.
   virtual void setEmailUpdates(bool emailUpdates) = 0;
   virtual bool isEmailUpdates() = 0;
+  ///@}
+  /// 1 when the profile is searchable, else 0.
   virtual std::int32_t isSearchable() = 0;
-  // Keeps a copy of the record under the low 16 bits of its number (at most four records).
+  /// Keeps a copy of the record under the low 16 bits of its number (at most four records).
   virtual void AddStatus(const eSAVED_STATUS& status) = 0;
-  // The profile's own table, lent for the profile's life.
+  /// The profile's own table, lent for the profile's life.
   virtual qo::SavedStatusTable& GetCustomStatus() = 0;
+  /// @name Last status and settings
+  ///@{
+
+  /// Each setter stores its value; each getter returns it.
   virtual void SetLastStatus(tagSTATUS status) = 0;
   virtual tagSTATUS GetLastStatus() = 0;
   virtual void setJsonUserSettings(std::uint32_t settings) = 0;
   virtual std::uint32_t getJsonUserSettings() = 0;
+  ///@}
 
  protected:
   ~IUserProfile_01() = default;
 };
 
-// The wallet user key (type code 31).
+/// The wallet user key (type code 31).
 class IUserProfile_02 : public IDataContainer {
  public:
+  /// @name Wallet user key
+  ///@{
+
+  /// The setter stores a copy; the getter returns a copy.
   virtual void setWalletUserKey(qo::String walletUserKey) = 0;
   virtual qo::String getWalletUserKey() = 0;
+  ///@}
 
  protected:
   ~IUserProfile_02() = default;
@@ -149,21 +192,27 @@ QODATA_INTERFACE_CODE(IUserProfile, CONTAINER_USER_PROFILE);
 QODATA_INTERFACE_CODE(IUserProfile_01, CONTAINER_USER_PROFILE_01);
 QODATA_INTERFACE_CODE(IUserProfile_02, CONTAINER_USER_PROFILE_02);
 
-// The user profile, offered for direct construction (lists of profiles hold it by value).
-// A copy or an assignment target has one holder; assignment appends the source's three lists
-// to the target's (only the profile request is emptied first).
+/// The user profile, offered for direct construction (lists of profiles hold it by value).
+/// A copy or an assignment target has one holder; assignment appends the source's three lists
+/// to the target's (only the profile request is emptied first).
+/// @implements IUserProfile
+/// @implements IUserProfile_01
+/// @implements IUserProfile_02
 class QODATA_API CUserProfile
     : public qo::Container<CUserProfile, CONTAINER_USER_PROFILE, IUserProfile, IUserProfile_01,
                            IUserProfile_02> {
  public:
   CUserProfile();
+  /// A default profile with other assigned to it, with one holder of its own.
   CUserProfile(const CUserProfile& other);
+  /// Copies other's fields as the class describes and leaves this profile one holder;
+  /// assigning a profile to itself changes nothing.
   CUserProfile& operator=(const CUserProfile& other);
-  // The same as assignment; returns the target.
+  /// The same as assignment; returns the target.
   CUserProfile& operator&(const CUserProfile& other);
   ~CUserProfile() override;
 
-  // The profile text, as getProfile returns it.
+  /// The profile text, as getProfile returns it.
   qo::String toString() const;
 
   // IUserProfile
@@ -321,7 +370,7 @@ class QODATA_API CUserProfile
  private:
   friend struct qo::IndexedFields;
 
-  // The normal form of an identifier: lower case, cut at the first transport suffix in the
-  // suffixes' fixed order. Reads no field.
+  /// The normal form of an identifier: lower case, cut at the first transport suffix in the
+  /// suffixes' fixed order. Reads no field.
   static qo::String TransformQuilloId(qo::String quilloId);
 };
