@@ -1,8 +1,9 @@
-// The settings with which the client reaches its servers: the connection properties (type
-// code 6) and the XMPP connection properties (type code 33). Both only keep values: every
-// value is accepted unchanged, getters return copies, and neither holds other containers.
-// The default server host, XMPP domain and XMPP server are deployment settings compiled into
-// the library.
+/// @file
+/// The settings with which the client reaches its servers: the connection properties (type
+/// code 6) and the XMPP connection properties (type code 33). Both only keep values: every
+/// value is accepted unchanged, getters return copies, and neither holds other containers.
+/// The default server host, XMPP domain and XMPP server are deployment settings compiled into
+/// the library.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,13 @@
 #include "qodata/export.h"
 #include "qodata/types.h"
 
+/// The connection properties (type code 6): settings kept as values.
 class IConnectionProperties : public IDataContainer {
  public:
+  /// @name Settings
+  ///@{
+
+  /// Each setter stores a copy of its value, unchanged; each getter returns a copy.
   virtual qo::String getServerHost() = 0;
   virtual std::int32_t getServerPort() = 0;
   virtual std::int32_t getConnectAttempts() = 0;
@@ -26,8 +32,9 @@ class IConnectionProperties : public IDataContainer {
   virtual bool useProxyAuthentication() = 0;
   virtual bool useProxyConnection() = 0;
   virtual qo::String getUrl() = 0;
-  // Refresh and time-out are not stored: both getters give 0.
+  /// Refresh and time-out are not stored: both getters give 0.
   virtual std::int32_t getRefresh() = 0;
+  /// Gives 0: the time-out is not stored.
   virtual std::int32_t getTimeOut() = 0;
   virtual std::int32_t getRetries() = 0;
   virtual void setServerHost(qo::String host) = 0;
@@ -42,19 +49,26 @@ class IConnectionProperties : public IDataContainer {
   virtual void setUseProxyAuthentication(bool use) = 0;
   virtual void setUseProxyConnection(bool use) = 0;
   virtual void setUrl(qo::String url) = 0;
-  // Both change nothing.
+  /// Changes nothing: the refresh is not stored.
   virtual void setRefresh(std::int32_t refresh) = 0;
+  /// Changes nothing: the time-out is not stored.
   virtual void setTimeOut(std::int32_t timeOut) = 0;
   virtual void setRetries(std::int32_t retries) = 0;
   virtual void SetAutoconfigureStatus(std::int32_t status) = 0;
   virtual std::int32_t GetAutoconfigureStatus() = 0;
+  ///@}
 
  protected:
   ~IConnectionProperties() = default;
 };
 
+/// The XMPP connection properties (type code 33): settings kept as values.
 class IXMPPConnProperties : public IDataContainer {
  public:
+  /// @name Settings
+  ///@{
+
+  /// Each setter stores a copy of its value, unchanged; each getter returns a copy.
   virtual qo::String GetDomain() = 0;
   virtual qo::String GetResource() = 0;
   virtual std::int32_t GetPort() = 0;
@@ -71,14 +85,21 @@ class IXMPPConnProperties : public IDataContainer {
   virtual void SetSLLWarningIgnored(std::int32_t ignored) = 0;
   virtual void SetPlainTextAllowed(std::int32_t allowed) = 0;
   virtual void SetEncryptionType(tagXMPPCONN_ENCRYPTION_TYPE type) = 0;
-  // 1 when the other object reports the same nine settings (domain, resource and server
-  // ignoring letter case; the numbers and flags exactly as stored), else 0. The other object
-  // is only read, through its interface; null gives 0.
+  ///@}
+  /// 1 when the other object reports the same nine settings (domain, resource and server
+  /// ignoring letter case; the numbers and flags exactly as stored), else 0. The other object
+  /// is only read, through its interface; null gives 0.
   virtual std::int32_t Compare(IXMPPConnProperties* other) = 0;
+  /// @name Web connection
+  ///@{
+
+  /// The setter stores the flag; the getter returns it.
   virtual std::int32_t IsWeb() = 0;
   virtual void SetWeb(std::int32_t web) = 0;
-  // The BOSH server is the server: these two act on the same setting as SetServer/GetServer.
+  ///@}
+  /// The BOSH server is the server: these two act on the same setting as SetServer/GetServer.
   virtual void SetBoshServer(qo::String server) = 0;
+  /// The server, as GetServer gives it.
   virtual qo::String GetBoshServer() = 0;
 
  protected:
@@ -88,18 +109,21 @@ class IXMPPConnProperties : public IDataContainer {
 QODATA_INTERFACE_CODE(IConnectionProperties, CONTAINER_CONNECTION_PROPERTIES);
 QODATA_INTERFACE_CODE(IXMPPConnProperties, CONTAINER_XMPP_CONN_PROPERTIES);
 
-// The connection properties, offered for direct construction. Assignment copies every
-// setting (the holder count stays); a copy starts with one holder.
+/// The connection properties, offered for direct construction. Assignment copies every
+/// setting (the holder count stays); a copy starts with one holder.
+/// @implements IConnectionProperties
 class QODATA_API CConnectionProperties
     : public qo::Container<CConnectionProperties, CONTAINER_CONNECTION_PROPERTIES,
                            IConnectionProperties> {
  public:
-  // Port 6301, 3 attempts, 3 retries, autoconfigure status 1, the default server host and
-  // everything else empty, false or 0.
+  /// Port 6301, 3 attempts, 3 retries, autoconfigure status 1, the default server host and
+  /// everything else empty, false or 0.
   CConnectionProperties();
+  /// A copy of every setting, with one holder of its own.
   CConnectionProperties(const CConnectionProperties& other);
+  /// Copies every setting; the holder count stays.
   CConnectionProperties& operator=(const CConnectionProperties& other);
-  // The same as assignment; returns the target.
+  /// The same as assignment; returns the target.
   CConnectionProperties& operator&(const CConnectionProperties& other);
   ~CConnectionProperties() override;
 
@@ -156,18 +180,21 @@ class QODATA_API CConnectionProperties
   std::int32_t autoconfigureStatus_ = 1;
 };
 
-// The XMPP connection properties, offered for direct construction. Assignment copies every
-// setting (the holder count stays), so a copy compares equal to its source.
+/// The XMPP connection properties, offered for direct construction. Assignment copies every
+/// setting (the holder count stays), so a copy compares equal to its source.
+/// @implements IXMPPConnProperties
 class QODATA_API CXMPPConnProperties
     : public qo::Container<CXMPPConnProperties, CONTAINER_XMPP_CONN_PROPERTIES,
                            IXMPPConnProperties> {
  public:
-  // The default domain and server, resource "Home", port 5223, time-out 120000, encryption
-  // type 3, plain text allowed, SSL warnings not ignored, no web connection.
+  /// The default domain and server, resource "Home", port 5223, time-out 120000, encryption
+  /// type 3, plain text allowed, SSL warnings not ignored, no web connection.
   CXMPPConnProperties();
+  /// A copy of every setting, with one holder of its own.
   CXMPPConnProperties(const CXMPPConnProperties& other);
+  /// Copies every setting; the holder count stays.
   CXMPPConnProperties& operator=(const CXMPPConnProperties& other);
-  // The same as assignment; returns the target.
+  /// The same as assignment; returns the target.
   CXMPPConnProperties& operator&(const CXMPPConnProperties& other);
   ~CXMPPConnProperties() override;
 
