@@ -1,6 +1,7 @@
-// The description of one plug-in (type code 9): author, version, copyright, path, brand key,
-// identifier, type, loading option and a status flag. A plain record: setters store copies,
-// getters return copies, and nothing is checked or interpreted.
+/// @file
+/// The description of one plug-in (type code 9): author, version, copyright, path, brand key,
+/// identifier, type, loading option and a status flag. A plain record: setters store copies,
+/// getters return copies, and nothing is checked or interpreted.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +11,13 @@
 #include "qodata/export.h"
 #include "qodata/types.h"
 
+/// The description of one plug-in (type code 9), kept as values.
 class IPluginInfo : public IDataContainer {
  public:
+  /// @name Values
+  ///@{
+
+  /// Each setter stores a copy of its value; each getter returns a copy.
   virtual void SetAuthor(qo::String author) = 0;
   virtual void SetCopyRight(qo::String copyright) = 0;
   virtual void SetVersion(qo::String version) = 0;
@@ -32,21 +38,25 @@ class IPluginInfo : public IDataContainer {
   virtual std::uint32_t GetPluginId() = 0;
   virtual PluginType GetPluginType() = 0;
   virtual PluginLoadingOption GetLoadOption() = 0;
+  ///@}
 
  protected:
   ~IPluginInfo() = default;
 };
 QODATA_INTERFACE_CODE(IPluginInfo, CONTAINER_PLUGIN_INFO);
 
-// Starts with empty texts, status false, identifier 0, type 0 and loading option 3.
-// Assignment and operator& copy every field (never the holder count).
+/// Starts with empty texts, status false, identifier 0, type 0 and loading option 3.
+/// Assignment and operator& copy every field (never the holder count).
+/// @implements IPluginInfo
 class QODATA_API CPluginInfo
     : public qo::Container<CPluginInfo, CONTAINER_PLUGIN_INFO, IPluginInfo> {
  public:
   CPluginInfo();
+  /// A copy of every field, with one holder of its own.
   CPluginInfo(const CPluginInfo& other);
+  /// Copies every field; the holder count stays.
   CPluginInfo& operator=(const CPluginInfo& other);
-  // The same as assignment; returns the target.
+  /// The same as assignment; returns the target.
   CPluginInfo& operator&(const CPluginInfo& other);
   ~CPluginInfo() override;
 
