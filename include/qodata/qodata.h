@@ -1,4 +1,5 @@
-// Umbrella header: every public header of the library.
+/// @file
+/// Umbrella header: every public header of the library.
 #pragma once
 
 #include "qodata/buddy_list.h"
