@@ -37,7 +37,8 @@ class IGenericDataContainer : public IDataContainer {
   /// @name Reading plain values
   ///@{
 
-  /// Writes a copy of the entry's value through out: 1. A missing key: 0, nothing written.
+  /// Writes a copy of the entry's value through out: 1. A missing key or null out: 0, nothing
+  /// written.
   virtual std::int32_t GetInteger(qo::String key, std::int32_t* out) = 0;
   virtual std::int32_t GetString(qo::String key, qo::String* out) = 0;
   ///@}
