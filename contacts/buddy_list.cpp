@@ -529,13 +529,9 @@ std::int32_t CBuddyList::updateBuddyRecord(qo::String key, IBuddyProfile* profil
   return 1;
 }
 
-// Our decision: this update does what the update by key does with the old profile's
-// identifier as the key (replace only a record that is there), rather than always answering 0.
-std::int32_t CBuddyList::updateBuddyRecord(IBuddyProfile* oldProfile, IBuddyProfile* newProfile) {
-  qo::String key;
-  if (oldProfile == nullptr || !KeyOf(oldProfile, key)) return 0;
-  return updateBuddyRecord(std::move(key), newProfile);
-}
+// Our decision: the update with two profiles keeps its slot only; it answers 0 and leaves the
+// list as it was, whether or not the old profile's key is there (the class update stores).
+std::int32_t CBuddyList::updateBuddyRecord(IBuddyProfile*, IBuddyProfile*) { return 0; }
 
 // A record that does not confirm it is a buddy profile ends the search with null.
 IBuddyProfile* CBuddyList::getBuddyProfileRecord(std::int32_t blii) {

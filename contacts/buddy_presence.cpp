@@ -29,20 +29,20 @@ void CBuddyProfile::SetPresence(_PRESENCE presence) {
   if (presence.priority < presencePriority_) return;
   // The one copy that can throw comes first (into the buffer the message already has, and
   // leaving it as it was if it must grow and cannot); the rest are moves.
-  statusMessage_.assign(presence.statusMessage);
+  fields_.shared.statusMessage.assign(presence.statusMessage);
   presenceStatus_ = presence.status;
   presenceSource_ = std::move(presence.source);
   presencePriority_ = presence.priority;
   presenceStatusMessage_ = std::move(presence.statusMessage);
-  status_ = presence.status;
+  fields_.shared.status = presence.status;
 }
 
 void CBuddyProfile::AddResource(qo::String resource) {
-  AddIfAbsent(resourceList_, std::move(resource));
+  AddIfAbsent(buddy_.resourceList, std::move(resource));
 }
 
 void CBuddyProfile::RemoveResource(qo::String resource) {
-  std::erase_if(resourceList_, [&](const qo::String& entry) {
+  std::erase_if(buddy_.resourceList, [&](const qo::String& entry) {
     return qo::platform::EqualsNoCase(entry, resource);
   });
 }
@@ -50,28 +50,28 @@ void CBuddyProfile::RemoveResource(qo::String resource) {
 // Merged into a copy and swapped in: the buddy's own list may be passed, and a failed
 // allocation leaves the list as it was.
 void CBuddyProfile::SetResourceList(const qo::StringList& resources) {
-  qo::StringList merged = resourceList_;
+  qo::StringList merged = buddy_.resourceList;
   for (const qo::String& resource : resources) AddIfAbsent(merged, resource);
-  resourceList_.swap(merged);
+  buddy_.resourceList.swap(merged);
 }
 
 qo::String CBuddyProfile::getQuilloID() {
-  const qo::String* suffix = qo::TransportSuffixForDomain(domain_);
-  if (suffix == nullptr) return quilloId_;
-  return BeforeFirstAt(quilloId_) + *suffix;
+  const qo::String* suffix = qo::TransportSuffixForDomain(buddy_.domain);
+  if (suffix == nullptr) return fields_.shared.quilloId;
+  return BeforeFirstAt(fields_.shared.quilloId) + *suffix;
 }
 
 qo::String CBuddyProfile::GetRealQuilloId() {
-  return CutsAtFirstAt(domain_) ? BeforeFirstAt(quilloId_) : quilloId_;
+  return CutsAtFirstAt(buddy_.domain) ? BeforeFirstAt(fields_.shared.quilloId) : fields_.shared.quilloId;
 }
 
 std::int32_t CBuddyProfile::getBlii() {
   std::int32_t domain = getDomain();
-  return qo::TransportSuffixForDomain(domain) != nullptr ? -1 : blii_;
+  return qo::TransportSuffixForDomain(domain) != nullptr ? -1 : buddy_.blii;
 }
 
 qo::String CBuddyProfile::getScreenName() {
-  return domain_ >= 0 && domain_ <= 7 ? screenName_ : qo::String();
+  return buddy_.domain >= 0 && buddy_.domain <= 7 ? buddy_.screenName : qo::String();
 }
 
 bool CBuddyProfile::isUnifiedAccount() {
@@ -81,5 +81,5 @@ bool CBuddyProfile::isUnifiedAccount() {
 // Our decision: a bit number outside 1 to 32 names no toggle bit and answers 0.
 std::uint8_t CBuddyProfile::GetToogleStatus(std::int32_t bit) {
   if (bit < 1 || bit > 32) return 0;
-  return static_cast<std::uint8_t>((toggleFlags_ >> (bit - 1)) & 1u);
+  return static_cast<std::uint8_t>((buddy_.toggleFlags >> (bit - 1)) & 1u);
 }

@@ -41,7 +41,7 @@ struct IndexedFields {
   }
 
   // The stored address itself, without the copy getEmail makes.
-  static const String& Email(const CUserProfile& profile) noexcept { return profile.email_; }
+  static const String& Email(const CUserProfile& profile) noexcept { return profile.fields_.shared.email; }
 };
 
 }  // namespace qo

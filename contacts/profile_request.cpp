@@ -83,31 +83,15 @@ qo::Time ParseBirthday(const String& value) {
   return result;
 }
 
-// The fields a profile request drives, applied on copies so that the profile changes only
-// when the whole request has been applied (or a malformed birthday stops it).
-struct RequestFields {
-  String firstName;
-  String lastName;
-  String email;
-  String theme;
-  String globalId;
-  qo::Time birthdate;
-  bool emailUpdates;
-  bool searchable;
-  std::uint32_t settings;
-  std::int32_t idleTime;
-  std::int32_t emailVerified;
-};
-
 // Applies one entry of a request; unknown keys change nothing. Keys and values are compared
 // ignoring letter case. The "idle" value is rewritten to the flag it sets.
-void ApplyEntry(RequestFields& fields, const String& key, String& value) {
+void ApplyEntry(CUserProfile::Fields& fields, const String& key, String& value) {
   if (EqualsNoCase(key, u"first_name")) {
-    fields.firstName = value;
+    fields.shared.firstName = value;
   } else if (EqualsNoCase(key, u"last_name")) {
-    fields.lastName = value;
+    fields.shared.lastName = value;
   } else if (EqualsNoCase(key, u"email")) {
-    fields.email = value;
+    fields.shared.email = value;
   } else if (EqualsNoCase(key, u"theme")) {
     fields.theme = value;
   } else if (EqualsNoCase(key, u"birthday")) {
@@ -115,7 +99,7 @@ void ApplyEntry(RequestFields& fields, const String& key, String& value) {
   } else if (EqualsNoCase(key, u"email_updates")) {
     fields.emailUpdates = IsOneOrTrue(value);
   } else if (EqualsNoCase(key, u"is_listed")) {
-    fields.searchable = IsOneOrTrue(value);
+    fields.shared.searchable = IsOneOrTrue(value);
   } else if (EqualsNoCase(key, u"is_archive_on")) {
     DriveBit(fields.settings, kArchiveBit, IsOne(value));
   } else if (EqualsNoCase(key, u"email_fwd")) {
@@ -162,40 +146,29 @@ void CUserProfile::setQuilloID(String quilloId) {
   // Identifiers starting with "00" or "01" are not unified accounts; all others are.
   const String prefix = normal.substr(0, 2);
   const bool unified = prefix != u"00" && prefix != u"01";
-  quilloId_ = std::move(normal);
-  unifiedAccount_ = unified;
+  fields_.shared.quilloId = std::move(normal);
+  fields_.shared.unifiedAccount = unified;
 }
 
 void CUserProfile::SetProfileRqst(qo::StringMap& request, std::int32_t apply) {
   if (request.empty()) return;
   qo::StringMap kept(request);
   if (apply == 0) {
-    profileRequest_.swap(kept);
+    fields_.profileRequest.swap(kept);
     return;
   }
 
-  // Unknown keys stay in the request and do nothing else. The fields are changed on copies
-  // and swapped in at the end, so running out of memory leaves the profile as it was; a
-  // malformed birthday throws with the entries visited so far applied and the rest not.
-  RequestFields fields{firstName_, lastName_, email_,    theme_,    globalId_,     birthdate_,
-                       emailUpdates_, searchable_, settings_, idleTime_, emailVerified_};
+  // Unknown keys stay in the request and do nothing else. The entries are applied to a copy
+  // of the record, moved in at the end, so running out of memory leaves the profile as it
+  // was; a malformed birthday throws with the entries visited so far applied and the rest not.
+  Fields applied = fields_;
+  applied.profileRequest.swap(kept);
   auto commit = [&]() noexcept {
-    firstName_.swap(fields.firstName);
-    lastName_.swap(fields.lastName);
-    email_.swap(fields.email);
-    theme_.swap(fields.theme);
-    globalId_.swap(fields.globalId);
-    birthdate_ = fields.birthdate;
-    emailUpdates_ = fields.emailUpdates;
-    searchable_ = fields.searchable;
-    settings_ = fields.settings;
-    idleTime_ = fields.idleTime;
-    emailVerified_ = fields.emailVerified;
-    profileRequest_.swap(kept);
+    fields_ = std::move(applied);
     qo::IndexedFields::Touched(*this);  // a buddy list indexing this profile re-files it
   };
   try {
-    for (auto& [key, value] : kept) ApplyEntry(fields, key, value);
+    for (auto& [key, value] : applied.profileRequest) ApplyEntry(applied, key, value);
   } catch (const qo::StatusError&) {
     commit();
     throw;
@@ -204,5 +177,5 @@ void CUserProfile::SetProfileRqst(qo::StringMap& request, std::int32_t apply) {
 }
 
 void CUserProfile::GetProfileRqst(qo::StringMap& out) {
-  for (const auto& [key, value] : profileRequest_) out.insert_or_assign(key, value);
+  for (const auto& [key, value] : fields_.profileRequest) out.insert_or_assign(key, value);
 }

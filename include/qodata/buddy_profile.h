@@ -172,7 +172,8 @@ class QODATA_API CBuddyProfile
   CBuddyProfile();
   /// A new buddy with what a copy carries of other (see above), with one holder of its own.
   CBuddyProfile(const CBuddyProfile& other);
-  /// Replaces the group and resource lists with the source's; self-assignment changes nothing.
+  /// Appends the source's group and resource entries after the target's; self-assignment
+  /// changes nothing.
   CBuddyProfile& operator=(const CBuddyProfile& other);
   /// The same as assignment; returns the target.
   CBuddyProfile& operator&(const CBuddyProfile& other);
@@ -250,28 +251,32 @@ class QODATA_API CBuddyProfile
   double GetPSMSRate() override;
   qo::String GetPSMSCurrency() override;
 
- private:
-  /// Applies `visit(target field, source field)` to every field that assignment copies, in one
-  /// place for both the copy and the swap that commits it. Source is CBuddyProfile, maybe const.
-  template <class Source, class Visit>
-  static void ForEachCopiedField(CBuddyProfile& target, Source& source, Visit visit);
+  /// The buddy's own fields that a copy carries (with the user profile's SharedFields).
+  struct BuddyFields {
+    qo::String screenName;
+    qo::String quickCode;
+    qo::String addBuddyRequester;
+    qo::String groupName;
+    bool favorite = false;           // our choice of starting value
+    bool accepted = false;           // our choice of starting value
+    std::int32_t blii = 0;           // our choice of starting value: no BLII number yet
+    std::int32_t acceptStatus = 0;   // our choice of starting value
+    std::int32_t domain = 0;
+    std::uint32_t toggleFlags = 0;
+    tagLOGON_STATUS logonStatus = static_cast<tagLOGON_STATUS>(0);  // our choice of start
+    qo::StringList groupList;
+    qo::StringList resourceList;  // no two entries equal ignoring case when filled by AddResource
+    double psmsRate = 0.0;        // our choice of starting value
+    qo::String psmsCurrency;
+    bool operator==(const BuddyFields& other) const;  // member by member
+  };
 
-  qo::String screenName_;
-  qo::String quickCode_;
-  qo::String addBuddyRequester_;
-  qo::String groupName_;
-  bool favorite_ = false;     // our choice of starting value
-  bool accepted_ = false;     // our choice of starting value
-  std::int32_t blii_ = 0;     // our choice of starting value: no BLII number yet
-  std::int32_t acceptStatus_ = 0;  // our choice of starting value
-  std::int32_t domain_ = 0;
-  std::uint32_t toggleFlags_ = 0;
-  tagLOGON_STATUS logonStatus_ = static_cast<tagLOGON_STATUS>(0);  // our choice of start
-  qo::StringList groupList_;
-  qo::StringList resourceList_;  // no two entries equal ignoring case when filled by AddResource
-  double psmsRate_ = 0.0;        // our choice of starting value
-  qo::String psmsCurrency_;
-  // The last accepted presence.
+  /// The buddy's own data, read-only.
+  const BuddyFields& buddyFields() const { return buddy_; }
+
+ private:
+  BuddyFields buddy_;
+  // The last accepted presence; never copied.
   tagSTATUS presenceStatus_ = static_cast<tagSTATUS>(-1);  // our choice: as the profile status
   qo::String presenceSource_;
   std::int32_t presencePriority_ = -1;

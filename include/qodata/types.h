@@ -88,6 +88,11 @@ struct eSAVED_STATUS {
   std::int32_t status;   ///< The status code.
   qo::String text;       ///< The status text.
   std::uint32_t number;  ///< low 16 bits: the key in the table; the whole value orders eviction
+
+  /// Member by member, so that tables of records compare.
+  friend bool operator==(const eSAVED_STATUS& a, const eSAVED_STATUS& b) {
+    return a.status == b.status && a.text == b.text && a.number == b.number;
+  }
 };
 
 namespace qo {

@@ -312,60 +312,74 @@ class QODATA_API CUserProfile
   void setWalletUserKey(qo::String walletUserKey) override;
   qo::String getWalletUserKey() override;
 
+  /// The user-profile fields that a buddy's assignment carries as well (CBuddyProfile).
+  struct SharedFields {
+    qo::String quilloId;  // normal form, written only by setQuilloID
+    qo::String password;
+    qo::String lastName;
+    qo::String firstName;
+    qo::String email;
+    qo::String streetAddress;
+    qo::String city;
+    qo::String state;
+    qo::String country;
+    qo::String telephone;
+    qo::String fax;
+    qo::String profile;  // filled only by assignment
+    qo::String provider;
+    qo::String profileImage;
+    qo::String statusMessage;
+    qo::String avatarFileKey;
+    qo::String bigImage;
+    qo::String smallImage;
+    qo::String avatarUrl;
+    std::int32_t age = 0;
+    tagGENDER gender = static_cast<tagGENDER>(2);
+    tagMOOD mood = static_cast<tagMOOD>(0);
+    tagSTATUS status = static_cast<tagSTATUS>(-1);
+    bool messageStoreEnabled = false;
+    bool smsForwardingEnabled = false;
+    bool searchable = false;
+    bool emailForwarding = false;
+    bool unifiedAccount = false;  // written only by setQuilloID
+    bool operator==(const SharedFields& other) const;  // member by member
+  };
+
+  /// Everything a copy of the profile carries (all but the holder count).
+  struct Fields {
+    SharedFields shared;
+    qo::String oldPassword;
+    qo::String globalId;  // written only by the request key "GLOBAL_ID"
+    qo::Time birthdate = 0;
+    qo::String walletUserKey;
+    qo::StringList addressList;
+    qo::StringList telephoneList;
+    qo::StringList emailList;
+    bool emailUpdates = false;
+    std::int32_t idleTime = 0;  // our choice of starting value: not idle
+    qo::String theme;
+    std::int32_t emailVerified = 0;
+    std::uint32_t settings = 0;
+    qo::StringMap profileRequest;
+    qo::SavedStatusTable savedStatuses;
+    tagSTATUS lastStatus = static_cast<tagSTATUS>(0);  // our choice of starting value
+    std::uint32_t jsonUserSettings = 0;
+    qo::String walletId;
+    qo::String walletPassword;
+    double walletBalance = 0.0;  // our choice of starting value: an empty wallet
+    qo::String walletCurrency;
+    bool operator==(const Fields& other) const;  // member by member
+  };
+
+  /// The profile's data, read-only.
+  const Fields& fields() const { return fields_; }
+
  protected:
-  // The fields, in the order of the profile's data model. Protected so that the buddy
-  // profile, built on this class, can copy the subset its own assignment takes.
-  qo::String quilloId_;  // normal form, written only by setQuilloID
-  qo::String password_;
-  qo::String oldPassword_;
-  qo::String lastName_;
-  qo::String firstName_;
-  qo::String email_;
-  qo::String streetAddress_;
-  qo::String city_;
-  qo::String state_;
-  qo::String country_;
-  qo::String telephone_;
-  qo::String fax_;
-  qo::String profile_;  // filled only by assignment
-  qo::String provider_;
-  qo::String profileImage_;
-  qo::String statusMessage_;
-  qo::String avatarFileKey_;
-  qo::String bigImage_;
-  qo::String smallImage_;
-  qo::String globalId_;  // written only by the request key "GLOBAL_ID"
-  qo::Time birthdate_ = 0;
-  qo::String avatarUrl_;
-  qo::String walletUserKey_;
-  qo::StringList addressList_;
-  qo::StringList telephoneList_;
-  qo::StringList emailList_;
-  std::int32_t age_ = 0;
-  tagGENDER gender_ = static_cast<tagGENDER>(2);
-  tagMOOD mood_ = static_cast<tagMOOD>(0);
-  tagSTATUS status_ = static_cast<tagSTATUS>(-1);
-  bool messageStoreEnabled_ = false;
-  bool smsForwardingEnabled_ = false;
-  bool searchable_ = false;
-  bool emailUpdates_ = false;
-  bool emailForwarding_ = false;
-  bool unifiedAccount_ = false;  // written only by setQuilloID
-  // Marks of the buddy list that indexes this profile (contacts/indexed_fields.h). It sits in
-  // what was padding, so the layout is unchanged; assignment never copies it.
+  // Protected so that the buddy profile, built on this class, reaches the shared part.
+  Fields fields_;
+  // Marks of the buddy list that indexes this profile (contacts/indexed_fields.h); never
+  // copied.
   std::uint8_t indexMarks_ = 0;
-  std::int32_t idleTime_ = 0;    // our choice of starting value: not idle
-  qo::String theme_;
-  std::int32_t emailVerified_ = 0;
-  std::uint32_t settings_ = 0;
-  qo::StringMap profileRequest_;
-  qo::SavedStatusTable savedStatuses_;
-  tagSTATUS lastStatus_ = static_cast<tagSTATUS>(0);  // our choice of starting value
-  std::uint32_t jsonUserSettings_ = 0;
-  qo::String walletId_;
-  qo::String walletPassword_;
-  double walletBalance_ = 0.0;  // our choice of starting value: an empty wallet
-  qo::String walletCurrency_;
 
  private:
   friend struct qo::IndexedFields;
