@@ -1,20 +1,20 @@
 #include "qodata/cag_tokens.h"
 
-#include <limits>
 #include <utility>
+
+bool CCagTokens::Fields::operator==(const Fields&) const = default;
 
 CCagTokens::CCagTokens() = default;
 
-CCagTokens::CCagTokens(const CCagTokens& other)
-    : Container(other), tokens_(other.tokens_), tokenCount_(other.tokenCount_) {}
+CCagTokens::CCagTokens(const CCagTokens& other) = default;
 
 CCagTokens& CCagTokens::operator=(const CCagTokens& other) {
   // Assigning a queue to itself leaves it as it is (appending it to itself would double it).
   if (this == &other) return *this;
-  std::deque<qo::String> tokens = tokens_;  // appended aside: a failing copy changes nothing
-  tokens.insert(tokens.end(), other.tokens_.begin(), other.tokens_.end());
-  tokens_.swap(tokens);
-  tokenCount_ = other.tokenCount_;
+  Fields copy = fields_;  // appended aside: a failing copy changes nothing
+  copy.tokens.insert(copy.tokens.end(), other.fields_.tokens.begin(), other.fields_.tokens.end());
+  copy.tokenCount = other.fields_.tokenCount;
+  fields_ = std::move(copy);
   return *this;
 }
 
@@ -25,21 +25,24 @@ CCagTokens::~CCagTokens() = default;
 void CCagTokens::SetTokens(qo::StringList) {}
 
 void CCagTokens::AddToken(qo::String token) {
-  tokens_.push_back(std::move(token));
-  tokenCount_ = static_cast<std::int32_t>(tokens_.size()) + 1;
+  fields_.tokens.push_back(std::move(token));
+  fields_.tokenCount = static_cast<std::int32_t>(fields_.tokens.size()) + 1;
 }
 
 std::int32_t CCagTokens::GetTokenCount() {
-  return tokens_.empty() ? tokenCount_ : static_cast<std::int32_t>(tokens_.size());
+  return fields_.tokens.empty() ? fields_.tokenCount
+                                : static_cast<std::int32_t>(fields_.tokens.size());
 }
 
 qo::String CCagTokens::GetToken() {
-  // The count may go negative; it stops at the lowest value instead of overflowing.
-  if (tokenCount_ > std::numeric_limits<std::int32_t>::min()) --tokenCount_;
-  if (tokens_.empty()) return qo::String();
-  qo::String token = std::move(tokens_.front());
-  tokens_.pop_front();
+  // The count may go negative and wraps below the lowest value as a 32-bit count does;
+  // the arithmetic is unsigned so that the wrap is defined.
+  fields_.tokenCount =
+      static_cast<std::int32_t>(static_cast<std::uint32_t>(fields_.tokenCount) - 1u);
+  if (fields_.tokens.empty()) return qo::String();
+  qo::String token = std::move(fields_.tokens.front());
+  fields_.tokens.pop_front();
   return token;
 }
 
-void CCagTokens::SetTokenCount(std::int32_t count) { tokenCount_ = count; }
+void CCagTokens::SetTokenCount(std::int32_t count) { fields_.tokenCount = count; }

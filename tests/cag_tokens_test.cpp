@@ -42,8 +42,8 @@ TEST(CagTokens, QueueAndStoredCountFollowTheirArithmetic) {
   EXPECT_EQ(tokens.GetTokenCount(), 1);
   tokens.SetTokens({u"x", u"y"});  // changes nothing
   ExpectTakes(tokens, {{u"only", 1}, {u"", 0}});
-  tokens.SetTokenCount(kLowest);  // where the stored count stops
-  ExpectTakes(tokens, {{u"", kLowest}});
+  tokens.SetTokenCount(kLowest);  // wraps as a 32-bit count
+  ExpectTakes(tokens, {{u"", std::numeric_limits<std::int32_t>::max()}});
 }
 
 TEST(CagTokens, AssignmentAppendsAndTakesTheStoredCountAndCopiesAreIndependent) {

@@ -55,7 +55,14 @@ class QODATA_API CCagTokens : public qo::Container<CCagTokens, CONTAINER_CAG_TOK
   qo::String GetToken() override;
   void SetTokenCount(std::int32_t count) override;
 
+  // What a copy carries, as one value.
+  struct Fields {
+    std::deque<qo::String> tokens;               // oldest first
+    std::int32_t tokenCount = 0;                 // our choice of starting value: no tokens
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  std::deque<qo::String> tokens_;  // oldest first
-  std::int32_t tokenCount_ = 0;    // our choice of starting value: no tokens
+  Fields fields_;
 };
