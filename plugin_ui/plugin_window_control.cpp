@@ -5,115 +5,106 @@
 #include "plugin_ui/window_geometry.h"
 #include "qodata/plugin_window.h"
 
-namespace {
-
-// The deleter of the bitmap that a control and its copies share.
-void DeleteBitmap(HBITMAP bitmap) { qo::platform::DeleteObject(bitmap); }
-
-}  // namespace
+bool CPluginWindowControl::Fields::operator==(const Fields&) const = default;
 
 CPluginWindowControl::CPluginWindowControl() = default;
 
 CPluginWindowControl::CPluginWindowControl(std::uint32_t controlId, qo::String label, CRect rect,
-                                           std::uint32_t style, std::uint32_t bitmapNumber)
-    : label_(std::move(label)),
-      style_(style),
-      rect_(rect),
-      controlId_(controlId),
-      bitmapNumber_(bitmapNumber) {}
-
-CPluginWindowControl::CPluginWindowControl(const CPluginWindowControl& other) : Container(other) {
-  *this = other;
+                                           std::uint32_t style, std::uint32_t bitmapNumber) {
+  fields_.label = std::move(label);
+  fields_.style = style;
+  fields_.rect = rect;
+  fields_.controlId = controlId;
+  fields_.bitmapNumber = bitmapNumber;
 }
 
-CPluginWindowControl& CPluginWindowControl::operator=(const CPluginWindowControl& other) {
-  if (this == &other) return *this;
-  // Everything that may throw is built first, so a failure leaves the target as it was.
-  qo::String label = other.label_;
-  auto texts = textResources_;
-  for (const auto& [key, text] : other.textResources_) texts.insert_or_assign(key, text);
-  auto numbers = numberResources_;
-  for (const auto& [key, number] : other.numberResources_) numbers.insert_or_assign(key, number);
+CPluginWindowControl::CPluginWindowControl(const CPluginWindowControl& other) = default;
 
-  window_ = other.window_;
-  controlId_ = other.controlId_;
-  label_ = std::move(label);
-  rect_ = other.rect_;
-  style_ = other.style_;
-  bitmapNumber_ = other.bitmapNumber_;
-  bitmap_ = other.bitmap_;  // shared: deleted by the last control that names it
-  textResources_.swap(texts);
-  numberResources_.swap(numbers);
+// Takes the source's fields and bitmap; the source's resources are added to the target's, the
+// source winning per key.
+CPluginWindowControl& CPluginWindowControl::operator=(const CPluginWindowControl& other) {
+  Fields copy = other.fields_;  // may throw; the target is untouched until it succeeded
+  copy.textResources.insert(fields_.textResources.begin(), fields_.textResources.end());
+  copy.numberResources.insert(fields_.numberResources.begin(), fields_.numberResources.end());
+  fields_ = std::move(copy);
   return *this;
 }
 
-// Drops this control's share of the bitmap; the last control that names it deletes it.
+// Leaves the bitmap alone: the client may still show it.
 CPluginWindowControl::~CPluginWindowControl() = default;
 
-void CPluginWindowControl::SetHwnd(HWND window) { window_ = window; }
-HWND CPluginWindowControl::GetHwnd() { return window_; }
-std::uint32_t CPluginWindowControl::GetID() { return controlId_; }
-qo::String CPluginWindowControl::GetLabel() { return label_; }
-CRect CPluginWindowControl::GetRect() { return rect_; }
-std::uint32_t CPluginWindowControl::GetStyle() { return style_; }
-HBITMAP CPluginWindowControl::GetBitmap() { return bitmap_.get(); }
+void CPluginWindowControl::SetHwnd(HWND window) { fields_.window = window; }
+HWND CPluginWindowControl::GetHwnd() { return fields_.window; }
+std::uint32_t CPluginWindowControl::GetID() { return fields_.controlId; }
+qo::String CPluginWindowControl::GetLabel() { return fields_.label; }
+CRect CPluginWindowControl::GetRect() { return fields_.rect; }
+std::uint32_t CPluginWindowControl::GetStyle() { return fields_.style; }
+HBITMAP CPluginWindowControl::GetBitmap() { return fields_.bitmap ? *fields_.bitmap : nullptr; }
 
 std::int32_t CPluginWindowControl::ShowWindow(std::int32_t showCommand) {
-  return window_ != nullptr ? qo::platform::ShowWindow(window_, showCommand) : 0;
+  return fields_.window != nullptr ? qo::platform::ShowWindow(fields_.window, showCommand) : 0;
 }
 
 std::int32_t CPluginWindowControl::SetWindowTextW(qo::String text) {
-  return window_ != nullptr ? qo::platform::SetWindowText(window_, text) : 0;
+  return fields_.window != nullptr ? qo::platform::SetWindowText(fields_.window, text) : 0;
 }
 
 std::int32_t CPluginWindowControl::MoveWindow(CRect rect, std::int32_t /*repaint*/) {
-  if (window_ == nullptr) return 0;
-  return qo::platform::MoveWindow(window_, rect.left, rect.top, qo::plugin_ui::WidthOf(rect),
+  if (fields_.window == nullptr) return 0;
+  return qo::platform::MoveWindow(fields_.window, rect.left, rect.top, qo::plugin_ui::WidthOf(rect),
                                   qo::plugin_ui::HeightOf(rect), 1);
 }
 
-std::shared_ptr<HBITMAP__> CPluginWindowControl::LoadBitmapFrom(HINSTANCE module) const {
-  HBITMAP bitmap =
-      qo::platform::LoadBitmap(module, static_cast<std::uint16_t>(bitmapNumber_ & 0xFFFFu));
-  if (bitmap == nullptr) return nullptr;
-  return std::shared_ptr<HBITMAP__>(bitmap, DeleteBitmap);  // deletes it if this throws
+CPluginWindowControl::SharedBitmap CPluginWindowControl::LoadBitmapFrom(HINSTANCE module) const {
+  auto cell = std::make_shared<HBITMAP>(nullptr);  // allocated first: a throw loads nothing
+  *cell =
+      qo::platform::LoadBitmap(module, static_cast<std::uint16_t>(fields_.bitmapNumber & 0xFFFFu));
+  return cell;
 }
 
-// The new bitmap is loaded before the held one is dropped, so that running out of memory
-// leaves the control with the bitmap it had; a missing bitmap still drops it.
+void CPluginWindowControl::ReplaceBitmap(SharedBitmap bitmap) noexcept {
+  if (fields_.bitmap && *fields_.bitmap != nullptr) {
+    qo::platform::DeleteObject(*fields_.bitmap);
+    *fields_.bitmap = nullptr;  // the copies sharing the cell see it gone
+  }
+  fields_.bitmap = std::move(bitmap);
+}
+
+// The new bitmap is loaded before the held one is deleted, so that running out of memory
+// leaves the control with the bitmap it had; a missing bitmap still deletes it.
 std::int32_t CPluginWindowControl::LoadControlResource(HINSTANCE module) {
-  if (bitmapNumber_ == 0) return 1;
-  bitmap_ = LoadBitmapFrom(module);
-  return bitmap_ ? 1 : 0;
+  if (fields_.bitmapNumber == 0) return 1;
+  ReplaceBitmap(LoadBitmapFrom(module));
+  return GetBitmap() != nullptr ? 1 : 0;
 }
 
 std::int32_t CPluginWindowControl::UnloadControlResource(HINSTANCE /*module*/) {
-  if (!bitmap_) return 0;
-  bitmap_.reset();
+  if (GetBitmap() == nullptr) return 0;
+  ReplaceBitmap(nullptr);
   return 1;
 }
 
 std::int32_t CPluginWindowControl::AddResource(tagPLUGINCONTROL_RES_KEY key, std::uint32_t number) {
-  numberResources_.insert_or_assign(key, number);
+  fields_.numberResources.insert_or_assign(key, number);
   return 1;
 }
 
 std::int32_t CPluginWindowControl::AddResource(tagPLUGINCONTROL_RES_KEY key, qo::String text) {
-  textResources_.insert_or_assign(key, std::move(text));
+  fields_.textResources.insert_or_assign(key, std::move(text));
   return 1;
 }
 
 std::int32_t CPluginWindowControl::GetResource(tagPLUGINCONTROL_RES_KEY key,
                                                std::uint32_t& number) {
-  auto found = numberResources_.find(key);
-  if (found == numberResources_.end()) return 0;
+  auto found = fields_.numberResources.find(key);
+  if (found == fields_.numberResources.end()) return 0;
   number = found->second;
   return 1;
 }
 
 std::int32_t CPluginWindowControl::GetResource(tagPLUGINCONTROL_RES_KEY key, qo::String& text) {
-  auto found = textResources_.find(key);
-  if (found == textResources_.end()) return 0;
+  auto found = fields_.textResources.find(key);
+  if (found == fields_.textResources.end()) return 0;
   text = found->second;
   return 1;
 }

@@ -42,11 +42,16 @@ void* LockedResource(HINSTANCE module, std::uint16_t name, std::uint16_t type,
 
 }  // namespace
 
-CPluginWindowElement::CPluginWindowElement() : windowNumber_(DrawWindowNumber()) {}
+bool CPluginWindowElement::Fields::operator==(const Fields&) const = default;
+
+CPluginWindowElement::CPluginWindowElement() { fields_.windowNumber = DrawWindowNumber(); }
 
 CPluginWindowElement::CPluginWindowElement(void* resourceHandle, CRect windowRect,
-                                           std::uint32_t value)
-    : windowRect_(windowRect), constructorValue_(value), resourceHandle_(resourceHandle) {}
+                                           std::uint32_t value) {
+  fields_.windowRect = windowRect;
+  fields_.constructorValue = value;
+  fields_.resourceHandle = resourceHandle;
+}
 
 // Our choice: a copy construction copies the window number and draws none (only the default
 // constructor draws, and so Clone does).
@@ -66,16 +71,7 @@ CPluginWindowElement& CPluginWindowElement::operator=(const CPluginWindowElement
                    qo::Held<IPluginWindowControl>::Adopt(static_cast<IPluginWindowControl*>(view)));
   }
 
-  windowRect_ = other.windowRect_;
-  constructorValue_ = other.constructorValue_;
-  windowNumber_ = other.windowNumber_;
-  window_ = other.window_;
-  dialogId_ = other.dialogId_;
-  eventHandler_ = other.eventHandler_;
-  resourceHandle_ = other.resourceHandle_;
-  showCommand_ = other.showCommand_;
-  dialogTemplate_ = other.dialogTemplate_;
-  dialogInit_ = other.dialogInit_;
+  fields_ = other.fields_;
   // Move the clones in without allocating: swap into existing entries, splice new nodes.
   // The replaced controls are released with `clones`.
   while (!clones.empty()) {
@@ -93,33 +89,41 @@ CPluginWindowElement& CPluginWindowElement::operator=(const CPluginWindowElement
 CPluginWindowElement::~CPluginWindowElement() = default;
 
 void CPluginWindowElement::SetDialogResource(DLGTEMPLATE* dialogTemplate, void* dialogInit) {
-  dialogTemplate_ = dialogTemplate;
-  dialogInit_ = dialogInit;
+  fields_.dialogTemplate = dialogTemplate;
+  fields_.dialogInit = dialogInit;
 }
 
 void CPluginWindowElement::SetResourceHandle(void* resourceHandle) {
-  resourceHandle_ = resourceHandle;
+  fields_.resourceHandle = resourceHandle;
 }
 
 // Every control's bitmap is loaded first and handed over only when all are loaded, so that
 // running out of memory leaves each control with the bitmap it had.
 void CPluginWindowElement::LoadControlBitmaps(HINSTANCE module) {
-  std::vector<std::shared_ptr<HBITMAP__>> loaded;
+  std::vector<CPluginWindowControl::SharedBitmap> loaded;
   loaded.reserve(controls_.size());
-  for (const auto& entry : controls_) {
-    const auto& control = static_cast<const CPluginWindowControl&>(*entry.second.get());
-    loaded.push_back(control.bitmapNumber_ != 0 ? control.LoadBitmapFrom(module) : nullptr);
+  try {
+    for (const auto& entry : controls_) {
+      const auto& control = static_cast<const CPluginWindowControl&>(*entry.second.get());
+      loaded.push_back(control.fields_.bitmapNumber != 0 ? control.LoadBitmapFrom(module)
+                                                         : nullptr);
+    }
+  } catch (...) {
+    for (const auto& cell : loaded) {
+      if (cell && *cell != nullptr) qo::platform::DeleteObject(*cell);  // nobody holds it yet
+    }
+    throw;
   }
   auto next = loaded.begin();
   for (auto& entry : controls_) {
     auto& control = static_cast<CPluginWindowControl&>(*entry.second.get());
-    if (control.bitmapNumber_ != 0) control.bitmap_ = std::move(*next);
+    if (control.fields_.bitmapNumber != 0) control.ReplaceBitmap(std::move(*next));
     ++next;
   }
 }
 
 std::int32_t CPluginWindowElement::LoadResource(HINSTANCE module) {
-  const std::uint16_t name = ResourceName(dialogId_);
+  const std::uint16_t name = ResourceName(fields_.dialogId);
   HINSTANCE found = qo::platform::FindResourceModule(name, qo::platform::kResourceTypeDialog);
   qo::platform::DebugTrace("CPluginWindowElement::LoadResource(%08x), hInstanceFind=%08x!",
                            TraceValue(module), TraceValue(found));
@@ -140,26 +144,28 @@ std::int32_t CPluginWindowElement::LoadResource(HINSTANCE module) {
 }
 
 void CPluginWindowElement::UnloadResource(HINSTANCE /*module*/) {
-  if (dialogTemplate_ != nullptr) qo::platform::FreeResource(dialogTemplate_);
-  if (dialogInit_ != nullptr) qo::platform::FreeResource(dialogInit_);
-  dialogTemplate_ = nullptr;
-  dialogInit_ = nullptr;
+  if (fields_.dialogTemplate != nullptr) qo::platform::FreeResource(fields_.dialogTemplate);
+  if (fields_.dialogInit != nullptr) qo::platform::FreeResource(fields_.dialogInit);
+  fields_.dialogTemplate = nullptr;
+  fields_.dialogInit = nullptr;
 }
 
-void* CPluginWindowElement::GetResourceHandle() { return resourceHandle_; }
-DLGTEMPLATE* CPluginWindowElement::GetDialogTemplate() { return dialogTemplate_; }
-void* CPluginWindowElement::GetDialogInit() { return dialogInit_; }
-HWND CPluginWindowElement::GetHwnd() { return window_; }
+void* CPluginWindowElement::GetResourceHandle() { return fields_.resourceHandle; }
+DLGTEMPLATE* CPluginWindowElement::GetDialogTemplate() { return fields_.dialogTemplate; }
+void* CPluginWindowElement::GetDialogInit() { return fields_.dialogInit; }
+HWND CPluginWindowElement::GetHwnd() { return fields_.window; }
 
 std::int32_t CPluginWindowElement::SetHwnd(HWND window) {
-  window_ = window;
+  fields_.window = window;
   return 1;
 }
 
-void CPluginWindowElement::SetDialogID(std::uint32_t dialogId) { dialogId_ = dialogId; }
-std::uint32_t CPluginWindowElement::GetDialogID() { return dialogId_; }
-std::uint32_t CPluginWindowElement::GetID() { return windowNumber_; }
-void CPluginWindowElement::SetID(std::uint32_t windowNumber) { windowNumber_ = windowNumber; }
+void CPluginWindowElement::SetDialogID(std::uint32_t dialogId) { fields_.dialogId = dialogId; }
+std::uint32_t CPluginWindowElement::GetDialogID() { return fields_.dialogId; }
+std::uint32_t CPluginWindowElement::GetID() { return fields_.windowNumber; }
+void CPluginWindowElement::SetID(std::uint32_t windowNumber) {
+  fields_.windowNumber = windowNumber;
+}
 
 std::int32_t CPluginWindowElement::AddControl(std::uint32_t controlId, qo::String label, CRect rect,
                                               std::uint32_t style, std::uint32_t bitmapNumber) {
@@ -183,19 +189,19 @@ IPluginWindowControl* CPluginWindowElement::GetControl(std::uint32_t controlId) 
 }
 
 std::int32_t CPluginWindowElement::ShowWindow(std::int32_t showCommand) {
-  showCommand_ = showCommand;
+  fields_.showCommand = showCommand;
   return 1;
 }
 
-std::int32_t CPluginWindowElement::GetCmdShow() { return showCommand_; }
+std::int32_t CPluginWindowElement::GetCmdShow() { return fields_.showCommand; }
 
 std::int32_t CPluginWindowElement::SetWindowTextW(qo::String text) {
-  return window_ != nullptr ? qo::platform::SetWindowText(window_, text) : 0;
+  return fields_.window != nullptr ? qo::platform::SetWindowText(fields_.window, text) : 0;
 }
 
 std::int32_t CPluginWindowElement::MoveWindow(CRect rect, std::int32_t repaint) {
-  if (window_ == nullptr) return 0;
-  return qo::platform::MoveWindow(window_, rect.left, rect.top, qo::plugin_ui::WidthOf(rect),
+  if (fields_.window == nullptr) return 0;
+  return qo::platform::MoveWindow(fields_.window, rect.left, rect.top, qo::plugin_ui::WidthOf(rect),
                                   qo::plugin_ui::HeightOf(rect), repaint);
 }
 
@@ -206,8 +212,8 @@ IPluginWindowElement* CPluginWindowElement::Copy() {
 }
 
 std::int32_t CPluginWindowElement::SetEventHandler(IPluginWindowEventHandler* handler) {
-  eventHandler_ = handler;
+  fields_.eventHandler = handler;
   return 1;
 }
 
-IPluginWindowEventHandler* CPluginWindowElement::GetEventHandler() { return eventHandler_; }
+IPluginWindowEventHandler* CPluginWindowElement::GetEventHandler() { return fields_.eventHandler; }

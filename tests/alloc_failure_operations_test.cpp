@@ -152,15 +152,24 @@ TEST(AllocationFailure, ResourceLoadingFailsWhole) {
   auto read = [](Owned& object) { return Read(object.get()); };
   ExpectFailureSafe("LoadResource", window,
                     [&](Owned& element) { View<IPluginWindowElement>(element.get())->LoadResource(module); }, read);
-  // A control loading its bitmap, first or in place of one it holds.
+  // A control loading its bitmap, first or in place of one it holds. Destruction leaves the
+  // bitmap to the client, so the control unloads it before it dies.
+  struct Unloading {
+    Owned control;
+    ~Unloading() { View<IPluginWindowControl>(control.get())->UnloadControlResource(nullptr); }
+  };
   for (bool loadedBefore : {false, true}) {
     auto control = [&] {
       auto* made = new CPluginWindowControl(1, u"c", CRect(), 0, 201);
       if (loadedBefore) made->LoadControlResource(module);
-      return Owned::Adopt(static_cast<IPluginWindowControl*>(made));
+      return Unloading{Owned::Adopt(static_cast<IPluginWindowControl*>(made))};
     };
-    ExpectFailureSafe("LoadControlResource", control,
-                      [&](Owned& made) { View<IPluginWindowControl>(made.get())->LoadControlResource(module); }, read);
+    ExpectFailureSafe(
+        "LoadControlResource", control,
+        [&](Unloading& made) {
+          View<IPluginWindowControl>(made.control.get())->LoadControlResource(module);
+        },
+        [](Unloading& made) { return Read(made.control.get()); });
   }
   qo::platform::FreeResourceModule(module);
 }

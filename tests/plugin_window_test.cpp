@@ -106,11 +106,12 @@ TEST(PluginWindowElement, LoadsTheDialogNamedByTheLowBitsOfItsIdentifier) {
   EXPECT_EQ(element.GetDialogTemplate(), nullptr);
 }
 
-// Unloading the dialog keeps the bitmaps; an element's copy shares them; the last control
-// that names a bitmap deletes it.
+// Unloading the dialog keeps the bitmaps; an element's copy shares them; releasing element
+// and copy deletes nothing, since the client may still show the bitmap.
 TEST(PluginWindowElement, LoadsControlBitmapsWhichCopiesShare) {
   const std::size_t baseline = LiveBitmapCount();
   Module bitmaps("bitmaps.res");
+  HBITMAP bitmap = nullptr;
   {
     CPluginWindowElement element;
     element.SetDialogID(101);
@@ -120,7 +121,7 @@ TEST(PluginWindowElement, LoadsControlBitmapsWhichCopiesShare) {
     EXPECT_EQ(element.LoadResource(nullptr), 0);  // a null module loads nothing at all
     EXPECT_EQ(BitmapOf(element, 1), nullptr);
     EXPECT_EQ(element.LoadResource(bitmaps.handle), 0);  // no dialog, but bitmaps loaded
-    HBITMAP bitmap = BitmapOf(element, 1);
+    bitmap = BitmapOf(element, 1);
     EXPECT_NE(bitmap, nullptr);
     EXPECT_EQ(std::tuple(BitmapOf(element, 2), BitmapOf(element, 3), LiveBitmapCount()),
               std::tuple(nullptr, nullptr, baseline + 1));
@@ -130,14 +131,14 @@ TEST(PluginWindowElement, LoadsControlBitmapsWhichCopiesShare) {
     IPluginWindowElement* copy = element.Copy();
     EXPECT_EQ(std::tuple(BitmapOf(*copy, 1), LiveBitmapCount()), std::tuple(bitmap, baseline + 1));
     copy->Release();
-    EXPECT_TRUE(IsLive(bitmap));
   }
-  EXPECT_EQ(LiveBitmapCount(), baseline);
+  EXPECT_TRUE(IsLive(bitmap));
+  qo::platform::DeleteObject(bitmap);
 }
 
-// A reload replaces the bitmap and a failed one drops it; copies share it: whichever unloads or
-// dies first, the other's handle stays valid, and the last one deletes it exactly once.
-TEST(PluginWindowControl, LoadsItsBitmapWhichCopiesShareAndTheLastDeletes) {
+// A reload deletes the old bitmap and a failed one leaves none; copies share it: the first to
+// unload deletes it for all, and no control deletes it when destroyed.
+TEST(PluginWindowControl, LoadsItsBitmapWhichCopiesShareAndTheFirstUnloadDeletes) {
   const std::size_t baseline = LiveBitmapCount();
   Module bitmaps("bitmaps.res");
   Module noBitmap202("dialog.res");
@@ -150,8 +151,10 @@ TEST(PluginWindowControl, LoadsItsBitmapWhichCopiesShareAndTheLastDeletes) {
   EXPECT_EQ(source.LoadControlResource(nullptr), 0);
   ASSERT_EQ(source.LoadControlResource(bitmaps.handle), 1);
   HBITMAP first = source.GetBitmap();
+  CPluginWindowControl early(source);
   ASSERT_EQ(source.LoadControlResource(bitmaps.handle), 1);
-  EXPECT_EQ(std::tuple(IsLive(first), LiveBitmapCount()), std::tuple(false, baseline + 1));
+  EXPECT_EQ(std::tuple(IsLive(first), early.GetBitmap(), LiveBitmapCount()),
+            std::tuple(false, nullptr, baseline + 1));
   EXPECT_EQ(source.LoadControlResource(noBitmap202.handle), 0);
   EXPECT_EQ(std::tuple(source.GetBitmap(), LiveBitmapCount()), std::tuple(nullptr, baseline));
 
@@ -162,17 +165,20 @@ TEST(PluginWindowControl, LoadsItsBitmapWhichCopiesShareAndTheLastDeletes) {
   auto* clone = static_cast<IPluginWindowControl*>(source.Clone());
   EXPECT_EQ(std::tuple(copy.GetBitmap(), clone->GetBitmap(), LiveBitmapCount()),
             std::tuple(bitmap, bitmap, baseline + 1));
-  EXPECT_EQ(source.UnloadControlResource(nullptr), 1);
-  EXPECT_EQ(source.UnloadControlResource(nullptr), 0);
-  EXPECT_EQ(source.GetBitmap(), nullptr);
   clone->Release();
-  EXPECT_TRUE(IsLive(bitmap));                               // the copy still names it
-  ASSERT_EQ(source.LoadControlResource(bitmaps.handle), 1);  // a new bitmap of its own
-  EXPECT_NE(source.GetBitmap(), bitmap);
+  EXPECT_TRUE(IsLive(bitmap));
   EXPECT_EQ(copy.UnloadControlResource(nullptr), 1);
-  EXPECT_EQ(std::tuple(IsLive(bitmap), LiveBitmapCount()), std::tuple(false, baseline + 1));
-  EXPECT_EQ(source.UnloadControlResource(nullptr), 1);
-  EXPECT_EQ(LiveBitmapCount(), baseline);
+  EXPECT_EQ(std::tuple(IsLive(bitmap), source.GetBitmap(), LiveBitmapCount()),
+            std::tuple(false, nullptr, baseline));
+  EXPECT_EQ(std::tuple(source.UnloadControlResource(nullptr), copy.UnloadControlResource(nullptr)),
+            std::tuple(0, 0));
+  {
+    CPluginWindowControl dying(source);
+    ASSERT_EQ(dying.LoadControlResource(bitmaps.handle), 1);
+    bitmap = dying.GetBitmap();
+  }
+  EXPECT_TRUE(IsLive(bitmap));
+  qo::platform::DeleteObject(bitmap);
 }
 
 // Without a window the calls answer 0, except the element's ShowWindow, which only ever stores

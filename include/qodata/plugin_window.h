@@ -8,10 +8,11 @@
 ///   dialog-init data: it never destroys the window, frees the module or calls the handler.
 ///   Template and init data point into the module's resources and are valid while the module
 ///   stays loaded.
-/// - A control borrows its window handle and owns the bitmap it loaded. Copies of a control
-///   (assignment, Clone, the element's Clone) share that bitmap: it is deleted once no control
-///   names it any more, that is when the last of them unloads it, loads another or is
-///   destroyed. So a copy's handle stays valid after the source's UnloadControlResource.
+/// - A control borrows its window handle and owns the bitmap it loaded: UnloadControlResource
+///   and loading another bitmap delete it, destruction never does (the client may still show
+///   it). Copies of a control (assignment, Clone, the element's Clone) share the bitmap, and
+///   the first of them to unload it or load another deletes it for all: the others' GetBitmap
+///   then answers null and their UnloadControlResource 0, so no handle is deleted twice.
 #pragma once
 
 #include <cstdint>
@@ -160,10 +161,10 @@ class QODATA_API CPluginWindowControl
   std::int32_t ShowWindow(std::int32_t showCommand) override;
   std::int32_t SetWindowTextW(qo::String text) override;
   std::int32_t MoveWindow(CRect rect, std::int32_t repaint) override;
-  /// Bitmap number 0: nothing to load, 1. Otherwise drops the bitmap held so far, loads the
+  /// Bitmap number 0: nothing to load, 1. Otherwise deletes the bitmap held so far, loads the
   /// bitmap named by the number's low 16 bits and answers whether that worked.
   std::int32_t LoadControlResource(HINSTANCE module) override;
-  /// Drops the bitmap (deleting it unless a copy still shares it): 1, or 0 if none was held.
+  /// Deletes the bitmap (for every copy sharing it): 1, or 0 if none was held.
   std::int32_t UnloadControlResource(HINSTANCE module) override;
   std::int32_t AddResource(tagPLUGINCONTROL_RES_KEY key, std::uint32_t number) override;
   std::int32_t AddResource(tagPLUGINCONTROL_RES_KEY key, qo::String text) override;
@@ -173,19 +174,33 @@ class QODATA_API CPluginWindowControl
  private:
   /// The element loads all its controls' bitmaps before any control takes its new one.
   friend class CPluginWindowElement;
-  /// The bitmap named by the bitmap number, loaded from the module and ready to be shared;
-  /// null when it is missing. Changes nothing in the control.
-  std::shared_ptr<HBITMAP__> LoadBitmapFrom(HINSTANCE module) const;
+  /// A bitmap handle that a control and its copies share; null once one of them deleted it.
+  using SharedBitmap = std::shared_ptr<HBITMAP>;
 
-  std::map<tagPLUGINCONTROL_RES_KEY, qo::String> textResources_;
-  std::map<tagPLUGINCONTROL_RES_KEY, std::uint32_t> numberResources_;
-  qo::String label_;
-  std::uint32_t style_ = 0;
-  CRect rect_;
-  std::uint32_t controlId_ = 0;
-  HWND window_ = nullptr;
-  std::uint32_t bitmapNumber_ = 0;
-  std::shared_ptr<HBITMAP__> bitmap_;  // shared with copies; deleted by the last
+ public:
+  // What a copy carries, as one value; copies share the bitmap cell.
+  struct Fields {
+    std::map<tagPLUGINCONTROL_RES_KEY, qo::String> textResources;
+    std::map<tagPLUGINCONTROL_RES_KEY, std::uint32_t> numberResources;
+    qo::String label;
+    std::uint32_t style = 0;
+    CRect rect;
+    std::uint32_t controlId = 0;
+    HWND window = nullptr;
+    std::uint32_t bitmapNumber = 0;
+    SharedBitmap bitmap;
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
+ private:
+  // The bitmap named by the bitmap number, loaded from the module into a new cell whose
+  // handle is null when it is missing. Changes nothing in the control.
+  SharedBitmap LoadBitmapFrom(HINSTANCE module) const;
+  // Deletes the held bitmap (for every copy) and holds the given cell instead.
+  void ReplaceBitmap(SharedBitmap bitmap) noexcept;
+
+  Fields fields_;
 };
 
 /// The window number of a default-constructed element is drawn from a process-wide counter:
@@ -241,19 +256,27 @@ class QODATA_API CPluginWindowElement
   std::int32_t SetEventHandler(IPluginWindowEventHandler* handler) override;
   IPluginWindowEventHandler* GetEventHandler() override;
 
+ public:
+  // What a copy carries beside clones of the controls, as one value.
+  struct Fields {
+    CRect windowRect;
+    std::uint32_t constructorValue = 0;
+    HWND window = nullptr;
+    IPluginWindowEventHandler* eventHandler = nullptr;
+    std::uint32_t dialogId = 0;  // our choice of starting value: 0
+    std::uint32_t windowNumber = 0;
+    void* resourceHandle = nullptr;
+    DLGTEMPLATE* dialogTemplate = nullptr;
+    void* dialogInit = nullptr;
+    std::int32_t showCommand = 0;                // our choice of starting value: 0, hidden
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
   /// Loads the bitmaps of every control (each holds a CPluginWindowControl).
   void LoadControlBitmaps(HINSTANCE module);
 
-  CRect windowRect_;
-  std::uint32_t constructorValue_ = 0;
-  HWND window_ = nullptr;
-  std::map<std::uint32_t, qo::Held<IPluginWindowControl>> controls_;
-  IPluginWindowEventHandler* eventHandler_ = nullptr;
-  std::uint32_t dialogId_ = 0;  // our choice of starting value: 0
-  std::uint32_t windowNumber_ = 0;
-  void* resourceHandle_ = nullptr;
-  DLGTEMPLATE* dialogTemplate_ = nullptr;
-  void* dialogInit_ = nullptr;
-  std::int32_t showCommand_ = 0;  // our choice of starting value: 0, hidden
+  Fields fields_;
+  std::map<std::uint32_t, qo::Held<IPluginWindowControl>> controls_;  // the element's own
 };
