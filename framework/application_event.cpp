@@ -5,16 +5,12 @@
 CApplicationEvent::CApplicationEvent() = default;
 
 CApplicationEvent::CApplicationEvent(const CApplicationEvent& other)
-    : Container(other),
-      data_(qo::HoldClone(other.data_.get())),
-      eventId_(other.eventId_),
-      kind_(other.kind_) {}
+    : Container(other), fields_(other.fields_), data_(qo::HoldClone(other.data_.get())) {}
 
 CApplicationEvent& CApplicationEvent::operator=(const CApplicationEvent& other) {
-  qo::Held<IDataContainer> data = qo::HoldClone(other.data_.get());
+  qo::Held<IDataContainer> data = qo::HoldClone(other.data_.get());  // the one step that may fail
+  fields_ = other.fields_;
   data_ = std::move(data);
-  eventId_ = other.eventId_;
-  kind_ = other.kind_;
   return *this;
 }
 
@@ -23,16 +19,16 @@ CApplicationEvent::~CApplicationEvent() = default;
 HRESULT CApplicationEvent::SetApplicationEvent(std::uint32_t eventId, std::uint32_t kind,
                                                IDataContainer* data) {
   if (kind > kHighestKind || eventId == 0) return E_FAIL;
-  if (eventId_ != 0) return qo::kEventAlreadySet;
+  if (fields_.eventId != 0) return qo::kEventAlreadySet;
   data_ = qo::HoldClone(data);
-  eventId_ = eventId;
-  kind_ = kind;
+  fields_.eventId = eventId;
+  fields_.kind = kind;
   return S_OK;
 }
 
-std::uint32_t CApplicationEvent::GetEventId() { return eventId_; }
+std::uint32_t CApplicationEvent::GetEventId() { return fields_.eventId; }
 
-std::uint32_t CApplicationEvent::GetEventKind() { return kind_; }
+std::uint32_t CApplicationEvent::GetEventKind() { return fields_.kind; }
 
 IDataContainer* CApplicationEvent::GetEventData() { return data_.get(); }
 

@@ -25,8 +25,17 @@ class CApplicationEvent final
   static constexpr std::uint32_t kUnsetKind = 9;
   static constexpr std::uint32_t kHighestKind = 8;
 
+ public:
+  // What a copy carries, as one value, beside a clone of the data.
+  struct Fields {
+    std::uint32_t eventId = 0;  // 0: not set
+    std::uint32_t kind = kUnsetKind;
+    bool operator==(const Fields&) const = default;
+  };
+  const Fields& fields() const { return fields_; }
+
+ private:
+  Fields fields_;
   qo::Held<IDataContainer> data_;
-  std::uint32_t eventId_ = 0;  // 0: not set
-  std::uint32_t kind_ = kUnsetKind;
 };
 

@@ -4,37 +4,33 @@
 
 CGenericEvent::CGenericEvent() = default;
 
-CGenericEvent::CGenericEvent(const CGenericEvent& other)
-    : Container(other), strings_(other.strings_), number_(other.number_), text_(other.text_) {}
+CGenericEvent::CGenericEvent(const CGenericEvent& other) = default;
 
 CGenericEvent& CGenericEvent::operator=(const CGenericEvent& other) {
-  auto strings = other.strings_;  // copied first: a throwing copy leaves this event unchanged
-  qo::String text = other.text_;
-  strings_.swap(strings);
-  text_.swap(text);
-  number_ = other.number_;
+  fields_ = Fields(other.fields_);  // copied aside first: a failed copy changes nothing
   return *this;
 }
 
 CGenericEvent::~CGenericEvent() = default;
 
 std::int32_t CGenericEvent::AddString(qo::String text) {
-  strings_.insert(std::move(text));
+  fields_.strings.insert(std::move(text));
   return 1;
 }
 
-std::int32_t CGenericEvent::RemoveString(qo::String text) { return strings_.erase(text) != 0 ? 1 : 0; }
+std::int32_t CGenericEvent::RemoveString(qo::String text) {
+  return fields_.strings.erase(text) != 0 ? 1 : 0;
+}
 
 std::int32_t CGenericEvent::GetStrings(qo::StringList& out) {
-  out.assign(strings_.begin(), strings_.end());
+  out.assign(fields_.strings.begin(), fields_.strings.end());
   return static_cast<std::int32_t>(out.size());
 }
 
-void CGenericEvent::SetNumber(std::uint32_t number) { number_ = number; }
+void CGenericEvent::SetNumber(std::uint32_t number) { fields_.number = number; }
 
-std::uint32_t CGenericEvent::GetNumber() { return number_; }
+std::uint32_t CGenericEvent::GetNumber() { return fields_.number; }
 
-void CGenericEvent::SetText(qo::String text) { text_ = std::move(text); }
+void CGenericEvent::SetText(qo::String text) { fields_.text = std::move(text); }
 
-qo::String CGenericEvent::GetText() { return text_; }
-
+qo::String CGenericEvent::GetText() { return fields_.text; }

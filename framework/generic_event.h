@@ -23,9 +23,16 @@ class CGenericEvent final
   void SetText(qo::String text) override;
   qo::String GetText() override;
 
+  // What a copy carries, as one value.
+  struct Fields {
+    std::unordered_set<qo::String> strings;
+    std::uint32_t number = 0;  // our choice of starting value
+    qo::String text;
+    bool operator==(const Fields&) const = default;
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  std::unordered_set<qo::String> strings_;
-  std::uint32_t number_ = 0;  // our choice of starting value
-  qo::String text_;
+  Fields fields_;
 };
 

@@ -35,6 +35,8 @@ CInboxMessage::~CInboxMessage() = default;
 
 // --- COutboxMessage ---------------------------------------------------------------------
 
+bool COutboxMessage::OutboxFields::operator==(const OutboxFields&) const = default;
+
 COutboxMessage::COutboxMessage(qo::String sender, qo::String recipient, qo::String message,
                                qo::Time stamp, tagSEND_MEDIUM medium, qo::Time statusTime,
                                std::int32_t status, bool unicode)
@@ -43,10 +45,10 @@ COutboxMessage::COutboxMessage(qo::String sender, qo::String recipient, qo::Stri
   setRecipient(std::move(recipient));
   setMessage(std::move(message));
   setTimeStamp(stamp);
-  outboxStatusTime_ = statusTime;
+  outbox_.statusTime = statusTime;
   setSendMedium(medium);
   setUnicode(unicode);
-  outboxStatus_ = status;
+  outbox_.status = status;
 }
 
 COutboxMessage::COutboxMessage(qo::String sender, qo::String recipient, qo::String message,
@@ -58,18 +60,17 @@ COutboxMessage::COutboxMessage(qo::String sender, qo::String recipient, qo::Stri
   const qo::Time statusAt = convertStringToTime(std::move(statusTime));
   setRecipient(std::move(recipient));
   setTimeStamp(stampTime);
-  outboxStatusTime_ = statusAt;
+  outbox_.statusTime = statusAt;
   setSendMedium(medium);
   setUnicode(unicode);
-  outboxStatus_ = status;
+  outbox_.status = status;
 }
 
 COutboxMessage::COutboxMessage(const COutboxMessage& other) : CMessage() { *this = other; }
 
 COutboxMessage& COutboxMessage::operator=(const COutboxMessage& other) {
   AssignCore(other);
-  outboxStatus_ = other.outboxStatus_;
-  outboxStatusTime_ = other.outboxStatusTime_;
+  outbox_ = other.outbox_;
   return *this;
 }
 
@@ -77,6 +78,6 @@ COutboxMessage& COutboxMessage::operator&(const COutboxMessage& other) { return 
 
 COutboxMessage::~COutboxMessage() = default;
 
-std::int32_t COutboxMessage::getStatus() { return outboxStatus_; }
+std::int32_t COutboxMessage::getStatus() { return outbox_.status; }
 
-qo::Time COutboxMessage::getStatusTime() { return outboxStatusTime_; }
+qo::Time COutboxMessage::getStatusTime() { return outbox_.statusTime; }

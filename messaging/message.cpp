@@ -46,35 +46,23 @@ CMessage::CMessage(qo::String sender, qo::String recipient, qo::String message, 
   addRecipient(std::move(recipient), medium);
 }
 
+bool CMessage::Core::operator==(const Core&) const = default;
+bool CMessage::Fields::operator==(const Fields&) const = default;
+
 CMessage::CMessage(const CMessage& other) : CMessage() { *this = other; }
 
+// Our choice: a copy carries the status time with the status, and the target's recipient
+// lists are replaced as a whole, so that the copy equals its source.
 CMessage& CMessage::operator=(const CMessage& other) {
   // Everything that can fail to allocate is copied first, so that a failure leaves the
   // target as it was; passing the target itself is safe for the same reason.
+  Fields fields = other.fields_;
   qo::Held<CMessageAttachment> attachment = CopyAttachment(other.attachment_.get());
-  qo::String sender = other.sender_;
-  qo::String recipient = other.recipient_;
-  qo::String message = other.message_;
-  RecipientMap recipients = other.recipients_;
   qo::Held<IBuddyProfile> buddyProfile = CopyBuddyProfile(other.buddyProfile_.get());
-  qo::String walletUserKey = other.walletUserKey_;
-
   ResetHolders();
+  fields_ = std::move(fields);
   attachment_ = std::move(attachment);
-  sender_ = std::move(sender);
-  recipient_ = std::move(recipient);
-  message_ = std::move(message);
-  sendMedium_ = other.sendMedium_;
-  timeStamp_ = other.timeStamp_;
-  unicode_ = other.unicode_;
-  chargingOption_ = other.chargingOption_;
-  status_ = other.status_;
-  // Our choice: a copy carries the status time with the status, and the target's recipient
-  // lists are replaced as a whole, so that the copy equals its source.
-  statusTime_ = other.statusTime_;
-  recipients_ = std::move(recipients);
   buddyProfile_ = std::move(buddyProfile);
-  walletUserKey_ = std::move(walletUserKey);
   return *this;
 }
 
@@ -83,33 +71,25 @@ CMessage& CMessage::operator&(const CMessage& other) { return *this = other; }
 CMessage::~CMessage() = default;
 
 void CMessage::AssignCore(const CMessage& other) {
+  Core core = other.fields_.core;
   qo::Held<CMessageAttachment> attachment = CopyAttachment(other.attachment_.get());
-  qo::String sender = other.sender_;
-  qo::String recipient = other.recipient_;
-  qo::String message = other.message_;
-
+  fields_.core = std::move(core);
   attachment_ = std::move(attachment);
-  sender_ = std::move(sender);
-  recipient_ = std::move(recipient);
-  message_ = std::move(message);
-  sendMedium_ = other.sendMedium_;
-  timeStamp_ = other.timeStamp_;
-  unicode_ = other.unicode_;
 }
 
 CMessageAttachment* CMessage::getAttachment() { return attachment_.get(); }
 
 void CMessage::setWalletUserKey(qo::String walletUserKey) {
-  walletUserKey_ = std::move(walletUserKey);
+  fields_.walletUserKey = std::move(walletUserKey);
 }
 
-qo::String CMessage::getWalletUserKey() { return walletUserKey_; }
+qo::String CMessage::getWalletUserKey() { return fields_.walletUserKey; }
 
 void CMessage::SetBuddyProfile(IBuddyProfile* profile, tagSEND_MEDIUM medium) {
   // Copied before the held one is released, so that passing the held copy itself is safe.
   // Our choice: a null profile is not an error; the message then holds none.
   buddyProfile_ = CopyBuddyProfile(profile);
-  sendMedium_ = medium;
+  fields_.core.sendMedium = medium;
 }
 
 IBuddyProfile* CMessage::GetBuddyProfile() { return buddyProfile_.get(); }
@@ -118,76 +98,76 @@ void CMessage::setAttachment(qo::String path, tagATTACHMENT_TYPE type) {
   attachment_ = qo::Held<CMessageAttachment>::Adopt(new CMessageAttachment(std::move(path), type));
 }
 
-void CMessage::setChargingOption(tagCHARGING_OPTION option) { chargingOption_ = option; }
+void CMessage::setChargingOption(tagCHARGING_OPTION option) { fields_.chargingOption = option; }
 
 void CMessage::removeAttachment() { attachment_.reset(); }
 
-void CMessage::setUnicode(bool unicode) { unicode_ = unicode; }
+void CMessage::setUnicode(bool unicode) { fields_.core.unicode = unicode; }
 
-void CMessage::setRecipient(qo::String recipient) { recipient_ = std::move(recipient); }
+void CMessage::setRecipient(qo::String recipient) { fields_.core.recipient = std::move(recipient); }
 
-void CMessage::setMessage(qo::String message) { message_ = std::move(message); }
+void CMessage::setMessage(qo::String message) { fields_.core.message = std::move(message); }
 
-void CMessage::setSender(qo::String sender) { sender_ = std::move(sender); }
+void CMessage::setSender(qo::String sender) { fields_.core.sender = std::move(sender); }
 
 // Through the virtual slots, so that a derived class's conversion or setter takes effect.
 void CMessage::setTimeStamp(qo::String stamp) { setTimeStamp(convertStringToTime(std::move(stamp))); }
 
-void CMessage::setTimeStamp(qo::Time stamp) { timeStamp_ = stamp; }
+void CMessage::setTimeStamp(qo::Time stamp) { fields_.core.timeStamp = stamp; }
 
 // Our choice: the medium is stored, as its name promises; later recipients are filed under it.
-void CMessage::setSendMedium(tagSEND_MEDIUM medium) { sendMedium_ = medium; }
+void CMessage::setSendMedium(tagSEND_MEDIUM medium) { fields_.core.sendMedium = medium; }
 
 void CMessage::SetParameters(qo::String sender, qo::String recipient, qo::String message,
                              tagSEND_MEDIUM medium, qo::Time stamp) {
-  sender_ = std::move(sender);
-  recipient_ = std::move(recipient);
-  message_ = std::move(message);
-  timeStamp_ = stamp;
-  sendMedium_ = medium;
+  fields_.core.sender = std::move(sender);
+  fields_.core.recipient = std::move(recipient);
+  fields_.core.message = std::move(message);
+  fields_.core.timeStamp = stamp;
+  fields_.core.sendMedium = medium;
 }
 
 void CMessage::SetParameters(qo::String sender, qo::String recipient, qo::String message,
                              tagSEND_MEDIUM medium, qo::String stamp) {
-  sender_ = std::move(sender);
-  recipient_ = std::move(recipient);
-  message_ = std::move(message);
+  fields_.core.sender = std::move(sender);
+  fields_.core.recipient = std::move(recipient);
+  fields_.core.message = std::move(message);
   // A failing text leaves the time stamp and the medium as they were.
   const qo::Time time = convertStringToTime(std::move(stamp));
-  timeStamp_ = time;
-  sendMedium_ = medium;
+  fields_.core.timeStamp = time;
+  fields_.core.sendMedium = medium;
 }
 
-qo::String CMessage::getSender() { return sender_; }
+qo::String CMessage::getSender() { return fields_.core.sender; }
 
-qo::String CMessage::getMessage() { return message_; }
+qo::String CMessage::getMessage() { return fields_.core.message; }
 
-qo::String CMessage::getRecipient() { return recipient_; }
+qo::String CMessage::getRecipient() { return fields_.core.recipient; }
 
-bool CMessage::isUnicode() { return unicode_; }
+bool CMessage::isUnicode() { return fields_.core.unicode; }
 
-qo::Time CMessage::getTimeStamp() { return timeStamp_; }
+qo::Time CMessage::getTimeStamp() { return fields_.core.timeStamp; }
 
 qo::Time CMessage::convertStringToTime(qo::String text) { return qo::messaging::ConvertTimeText(text); }
 
 IMessageAttachment* CMessage::getAttachmentInterface() { return attachment_.get(); }
 
-tagSEND_MEDIUM CMessage::getSendMedium() { return sendMedium_; }
+tagSEND_MEDIUM CMessage::getSendMedium() { return fields_.core.sendMedium; }
 
-tagCHARGING_OPTION CMessage::getChargingOption() { return chargingOption_; }
+tagCHARGING_OPTION CMessage::getChargingOption() { return fields_.chargingOption; }
 
-void CMessage::SetStatusTime(qo::Time statusTime) { statusTime_ = statusTime; }
+void CMessage::SetStatusTime(qo::Time statusTime) { fields_.statusTime = statusTime; }
 
 // Through the virtual slots, as setTimeStamp with a text.
 void CMessage::SetStatusTime(qo::String statusTime) {
   SetStatusTime(convertStringToTime(std::move(statusTime)));
 }
 
-void CMessage::SetStatus(std::int32_t status) { status_ = status; }
+void CMessage::SetStatus(std::int32_t status) { fields_.status = status; }
 
-std::int32_t CMessage::getStatus() { return status_; }
+std::int32_t CMessage::getStatus() { return fields_.status; }
 
-qo::Time CMessage::getStatusTime() { return statusTime_; }
+qo::Time CMessage::getStatusTime() { return fields_.statusTime; }
 
 IMessage* CMessage::Copy() {
   auto copy = std::make_unique<CMessage>();

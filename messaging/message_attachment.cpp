@@ -2,18 +2,17 @@
 
 #include <utility>
 
+bool CMessageAttachment::Fields::operator==(const Fields&) const = default;
+
 CMessageAttachment::CMessageAttachment() = default;
 
 CMessageAttachment::CMessageAttachment(qo::String attachment, tagATTACHMENT_TYPE type)
-    : attachment_(std::move(attachment)), attachmentType_(type) {}
+    : fields_{std::move(attachment), type} {}
 
-CMessageAttachment::CMessageAttachment(const CMessageAttachment& other)
-    : Container(other), attachment_(other.attachment_), attachmentType_(other.attachmentType_) {}
+CMessageAttachment::CMessageAttachment(const CMessageAttachment& other) = default;
 
 CMessageAttachment& CMessageAttachment::operator=(const CMessageAttachment& other) {
-  qo::String attachment = other.attachment_;  // copied first: a failed copy changes nothing
-  attachmentType_ = other.attachmentType_;
-  attachment_ = std::move(attachment);
+  fields_ = Fields(other.fields_);  // copied aside first: a failed copy changes nothing
   return *this;
 }
 
@@ -24,13 +23,17 @@ CMessageAttachment& CMessageAttachment::operator&(const CMessageAttachment& othe
 CMessageAttachment::~CMessageAttachment() = default;
 
 IDataContainer* CMessageAttachment::Clone() {
-  return static_cast<IMessageAttachment*>(new CMessageAttachment(attachment_, attachmentType_));
+  return static_cast<IMessageAttachment*>(new CMessageAttachment(*this));
 }
 
-tagATTACHMENT_TYPE CMessageAttachment::getAttachmentType() { return attachmentType_; }
+tagATTACHMENT_TYPE CMessageAttachment::getAttachmentType() { return fields_.attachmentType; }
 
-qo::String CMessageAttachment::getAttachment() { return attachment_; }
+qo::String CMessageAttachment::getAttachment() { return fields_.attachment; }
 
-void CMessageAttachment::SetAttachmentType(tagATTACHMENT_TYPE type) { attachmentType_ = type; }
+void CMessageAttachment::SetAttachmentType(tagATTACHMENT_TYPE type) {
+  fields_.attachmentType = type;
+}
 
-void CMessageAttachment::SetAttachment(qo::String attachment) { attachment_ = std::move(attachment); }
+void CMessageAttachment::SetAttachment(qo::String attachment) {
+  fields_.attachment = std::move(attachment);
+}

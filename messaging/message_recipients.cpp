@@ -16,29 +16,29 @@ std::uint16_t MediumKey(tagSEND_MEDIUM medium) {
 void CMessage::addRecipient(qo::String recipient, tagSEND_MEDIUM medium) {
   // The first recipient of a message without a medium gives it one; every recipient is filed
   // under the message's medium, whatever medium the call names.
-  const bool firstMedium = sendMedium_ == 0;
-  const std::uint16_t key = MediumKey(firstMedium ? medium : sendMedium_);
-  auto filed = recipients_.find(key);
-  if (filed == recipients_.end()) {
-    recipients_.emplace(key, qo::StringList{recipient});
+  const bool firstMedium = fields_.core.sendMedium == 0;
+  const std::uint16_t key = MediumKey(firstMedium ? medium : fields_.core.sendMedium);
+  auto filed = fields_.recipients.find(key);
+  if (filed == fields_.recipients.end()) {
+    fields_.recipients.emplace(key, qo::StringList{recipient});
   } else if (std::find(filed->second.begin(), filed->second.end(), recipient) ==
              filed->second.end()) {
     filed->second.push_back(recipient);
   }
   if (firstMedium) {
-    sendMedium_ = medium;
-    recipient_ = std::move(recipient);
+    fields_.core.sendMedium = medium;
+    fields_.core.recipient = std::move(recipient);
   }
 }
 
 qo::StringList* CMessage::getRecipient(tagSEND_MEDIUM medium) {
-  auto filed = recipients_.find(MediumKey(medium));
-  return filed != recipients_.end() ? &filed->second : nullptr;
+  auto filed = fields_.recipients.find(MediumKey(medium));
+  return filed != fields_.recipients.end() ? &filed->second : nullptr;
 }
 
 std::int32_t CMessage::getRecipientCount(tagSEND_MEDIUM medium) {
-  auto filed = recipients_.find(MediumKey(medium));
-  return filed != recipients_.end() ? static_cast<std::int32_t>(filed->second.size()) : 0;
+  auto filed = fields_.recipients.find(MediumKey(medium));
+  return filed != fields_.recipients.end() ? static_cast<std::int32_t>(filed->second.size()) : 0;
 }
 
-void CMessage::ClearReceipients() { recipients_.clear(); }
+void CMessage::ClearReceipients() { fields_.recipients.clear(); }

@@ -2,16 +2,9 @@
 
 #include <utility>
 
-namespace {
+bool CPluginControlCommand::Fields::operator==(const Fields&) const = default;
 
-// The target's parameters with the source's added (the source's win).
-template <class Value>
-std::map<std::uint32_t, Value> Merged(const std::map<std::uint32_t, Value>& target,
-                                      const std::map<std::uint32_t, Value>& source) {
-  std::map<std::uint32_t, Value> merged = target;
-  for (const auto& [paramId, value] : source) merged.insert_or_assign(paramId, value);
-  return merged;
-}
+namespace {
 
 template <class Value>
 std::int32_t Find(const std::map<std::uint32_t, Value>& params, std::uint32_t paramId,
@@ -26,24 +19,16 @@ std::int32_t Find(const std::map<std::uint32_t, Value>& params, std::uint32_t pa
 
 CPluginControlCommand::CPluginControlCommand() = default;
 
-CPluginControlCommand::CPluginControlCommand(const CPluginControlCommand& other)
-    : Container(other) {
-  *this = other;
-}
+CPluginControlCommand::CPluginControlCommand(const CPluginControlCommand& other) = default;
 
+// Takes the source's identifiers and type; the source's parameters are added to the target's,
+// the source winning per identifier.
 CPluginControlCommand& CPluginControlCommand::operator=(const CPluginControlCommand& other) {
-  if (this == &other) return *this;
-  // The merged maps are built first, so a failure leaves the target as it was.
-  auto texts = Merged(textParams_, other.textParams_);
-  auto unsignedNumbers = Merged(unsignedParams_, other.unsignedParams_);
-  auto signedNumbers = Merged(signedParams_, other.signedParams_);
-  dialogId_ = other.dialogId_;
-  controlId_ = other.controlId_;
-  functionId_ = other.functionId_;
-  commandType_ = other.commandType_;
-  textParams_.swap(texts);
-  unsignedParams_.swap(unsignedNumbers);
-  signedParams_.swap(signedNumbers);
+  Fields copy = other.fields_;  // built aside first: a failure leaves the target as it was
+  copy.textParams.insert(fields_.textParams.begin(), fields_.textParams.end());
+  copy.unsignedParams.insert(fields_.unsignedParams.begin(), fields_.unsignedParams.end());
+  copy.signedParams.insert(fields_.signedParams.begin(), fields_.signedParams.end());
+  fields_ = std::move(copy);
   return *this;
 }
 
@@ -54,30 +39,32 @@ CPluginControlCommand& CPluginControlCommand::operator&(const CPluginControlComm
 CPluginControlCommand::~CPluginControlCommand() = default;
 
 void CPluginControlCommand::AddParam(std::uint32_t paramId, std::int32_t value) {
-  signedParams_.insert_or_assign(paramId, value);
+  fields_.signedParams.insert_or_assign(paramId, value);
 }
 void CPluginControlCommand::AddParam(std::uint32_t paramId, std::uint32_t value) {
-  unsignedParams_.insert_or_assign(paramId, value);
+  fields_.unsignedParams.insert_or_assign(paramId, value);
 }
 void CPluginControlCommand::AddParam(std::uint32_t paramId, qo::String value) {
-  textParams_.insert_or_assign(paramId, std::move(value));
+  fields_.textParams.insert_or_assign(paramId, std::move(value));
 }
 void CPluginControlCommand::SetCommandType(tagUI_COMMAND_TYPE commandType) {
-  commandType_ = commandType;
+  fields_.commandType = commandType;
 }
-void CPluginControlCommand::SetDialogId(std::uint32_t dialogId) { dialogId_ = dialogId; }
-void CPluginControlCommand::SetControlId(std::uint32_t controlId) { controlId_ = controlId; }
-void CPluginControlCommand::SetFunctionId(std::uint32_t functionId) { functionId_ = functionId; }
+void CPluginControlCommand::SetDialogId(std::uint32_t dialogId) { fields_.dialogId = dialogId; }
+void CPluginControlCommand::SetControlId(std::uint32_t controlId) { fields_.controlId = controlId; }
+void CPluginControlCommand::SetFunctionId(std::uint32_t functionId) {
+  fields_.functionId = functionId;
+}
 std::int32_t CPluginControlCommand::GetParam(std::uint32_t paramId, std::int32_t& value) {
-  return Find(signedParams_, paramId, value);
+  return Find(fields_.signedParams, paramId, value);
 }
 std::int32_t CPluginControlCommand::GetParam(std::uint32_t paramId, std::uint32_t& value) {
-  return Find(unsignedParams_, paramId, value);
+  return Find(fields_.unsignedParams, paramId, value);
 }
 std::int32_t CPluginControlCommand::GetParam(std::uint32_t paramId, qo::String& value) {
-  return Find(textParams_, paramId, value);
+  return Find(fields_.textParams, paramId, value);
 }
-std::uint32_t CPluginControlCommand::GetDialogId() { return dialogId_; }
-std::uint32_t CPluginControlCommand::GetControlId() { return controlId_; }
-std::uint32_t CPluginControlCommand::GetFunctionId() { return functionId_; }
-tagUI_COMMAND_TYPE CPluginControlCommand::GetCommandType() { return commandType_; }
+std::uint32_t CPluginControlCommand::GetDialogId() { return fields_.dialogId; }
+std::uint32_t CPluginControlCommand::GetControlId() { return fields_.controlId; }
+std::uint32_t CPluginControlCommand::GetFunctionId() { return fields_.functionId; }
+tagUI_COMMAND_TYPE CPluginControlCommand::GetCommandType() { return fields_.commandType; }

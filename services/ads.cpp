@@ -3,6 +3,8 @@
 
 #include "qodata/credits_ads.h"
 
+bool CAds::Fields::operator==(const Fields&) const = default;
+
 namespace {
 
 // Walking a PtrList does not change it, though the list does not declare its walk const.
@@ -19,26 +21,15 @@ void ForEachIn(const qo::PtrList<T>& list, Visit visit) {
 CAds::CAds() = default;
 
 CAds::CAds(qo::String imagePath, qo::String url, ADSTYPE type, qo::String tooltip,
-           std::uint32_t sleepInterval, std::uint32_t transitionAnimation)
-    : imagePath_(std::move(imagePath)),
-      url_(std::move(url)),
-      tooltip_(std::move(tooltip)),
-      sleepInterval_(sleepInterval),
-      transitionAnimation_(transitionAnimation),
-      adsType_(type) {}
+           std::uint32_t sleepInterval, std::uint32_t transitionAnimation) {
+  SetParameters(std::move(imagePath), std::move(url), type, std::move(tooltip), sleepInterval,
+                transitionAnimation);
+}
 
-CAds::CAds(const CAds& other)
-    : Container(other),
-      imagePath_(other.imagePath_),
-      url_(other.url_),
-      tooltip_(other.tooltip_),
-      sleepInterval_(other.sleepInterval_),
-      transitionAnimation_(other.transitionAnimation_),
-      adsType_(other.adsType_) {}
+CAds::CAds(const CAds& other) = default;
 
 CAds& CAds::operator=(const CAds& other) {
-  SetParameters(other.imagePath_, other.url_, other.adsType_, other.tooltip_, other.sleepInterval_,
-                other.transitionAnimation_);
+  fields_ = Fields(other.fields_);  // copied aside first: a failed copy changes nothing
   return *this;
 }
 
@@ -47,21 +38,21 @@ CAds::~CAds() = default;
 void CAds::SetParameters(qo::String imagePath, qo::String url, ADSTYPE type, qo::String tooltip,
                          std::uint32_t sleepInterval, std::uint32_t transitionAnimation) {
   // The arguments are copies already: moving them in cannot fail halfway.
-  imagePath_ = std::move(imagePath);
-  url_ = std::move(url);
-  tooltip_ = std::move(tooltip);
-  sleepInterval_ = sleepInterval;
-  transitionAnimation_ = transitionAnimation;
-  adsType_ = type;
+  fields_.imagePath = std::move(imagePath);
+  fields_.url = std::move(url);
+  fields_.tooltip = std::move(tooltip);
+  fields_.sleepInterval = sleepInterval;
+  fields_.transitionAnimation = transitionAnimation;
+  fields_.adsType = type;
 }
 
-void CAds::SetImagePath(qo::String imagePath) { imagePath_ = std::move(imagePath); }
-qo::String CAds::GetImagePath() { return imagePath_; }
-qo::String CAds::GetURL() { return url_; }
-qo::String CAds::GetTooltip() { return tooltip_; }
-std::uint32_t CAds::GetSleepInterval() { return sleepInterval_; }
-std::uint32_t CAds::GetTransitionAnimation() { return transitionAnimation_; }
-ADSTYPE CAds::GetAdsType() { return adsType_; }
+void CAds::SetImagePath(qo::String imagePath) { fields_.imagePath = std::move(imagePath); }
+qo::String CAds::GetImagePath() { return fields_.imagePath; }
+qo::String CAds::GetURL() { return fields_.url; }
+qo::String CAds::GetTooltip() { return fields_.tooltip; }
+std::uint32_t CAds::GetSleepInterval() { return fields_.sleepInterval; }
+std::uint32_t CAds::GetTransitionAnimation() { return fields_.transitionAnimation; }
+ADSTYPE CAds::GetAdsType() { return fields_.adsType; }
 
 IAds* CAds::Copy() { return static_cast<IAds*>(Clone()); }
 

@@ -2,36 +2,14 @@
 
 #include "qodata/connection.h"
 
-CConnectionProperties::CConnectionProperties() : serverHost_(QODATA_DEFAULT_SERVER_HOST) {}
+bool CConnectionProperties::Fields::operator==(const Fields&) const = default;
 
-CConnectionProperties::CConnectionProperties(const CConnectionProperties& other)
-    : Container(other) {
-  *this = other;
-}
+CConnectionProperties::CConnectionProperties() { fields_.serverHost = QODATA_DEFAULT_SERVER_HOST; }
+
+CConnectionProperties::CConnectionProperties(const CConnectionProperties& other) = default;
 
 CConnectionProperties& CConnectionProperties::operator=(const CConnectionProperties& other) {
-  // The texts are copied first, so that a failing copy leaves the target as it was.
-  qo::String serverHost = other.serverHost_;
-  qo::String proxyHost = other.proxyHost_;
-  qo::String proxyUserName = other.proxyUserName_;
-  qo::String proxyPassword = other.proxyPassword_;
-  qo::String url = other.url_;
-  serverHost_ = std::move(serverHost);
-  serverPort_ = other.serverPort_;
-  serverType_ = other.serverType_;
-  connectAttempts_ = other.connectAttempts_;
-  proxyHost_ = std::move(proxyHost);
-  proxyPort_ = other.proxyPort_;
-  proxyType_ = other.proxyType_;
-  proxyUserName_ = std::move(proxyUserName);
-  proxyPassword_ = std::move(proxyPassword);
-  useProxyAuthentication_ = other.useProxyAuthentication_;
-  useProxyConnection_ = other.useProxyConnection_;
-  url_ = std::move(url);
-  reservedValue1_ = other.reservedValue1_;
-  reservedValue2_ = other.reservedValue2_;
-  retries_ = other.retries_;
-  autoconfigureStatus_ = other.autoconfigureStatus_;
+  fields_ = Fields(other.fields_);  // copied aside first: a failed copy changes nothing
   return *this;
 }
 
@@ -41,19 +19,19 @@ CConnectionProperties& CConnectionProperties::operator&(const CConnectionPropert
 
 CConnectionProperties::~CConnectionProperties() = default;
 
-qo::String CConnectionProperties::getServerHost() { return serverHost_; }
-std::int32_t CConnectionProperties::getServerPort() { return serverPort_; }
-std::int32_t CConnectionProperties::getConnectAttempts() { return connectAttempts_; }
-tagSERVER_TYPE CConnectionProperties::getServerType() { return serverType_; }
-qo::String CConnectionProperties::getProxyHost() { return proxyHost_; }
-std::int32_t CConnectionProperties::getProxyPort() { return proxyPort_; }
-tagPROXY_TYPE CConnectionProperties::getProxyType() { return proxyType_; }
-qo::String CConnectionProperties::getProxyUserName() { return proxyUserName_; }
-qo::String CConnectionProperties::getProxyPassword() { return proxyPassword_; }
-bool CConnectionProperties::useProxyAuthentication() { return useProxyAuthentication_; }
-bool CConnectionProperties::useProxyConnection() { return useProxyConnection_; }
-qo::String CConnectionProperties::getUrl() { return url_; }
-std::int32_t CConnectionProperties::getRetries() { return retries_; }
+qo::String CConnectionProperties::getServerHost() { return fields_.serverHost; }
+std::int32_t CConnectionProperties::getServerPort() { return fields_.serverPort; }
+std::int32_t CConnectionProperties::getConnectAttempts() { return fields_.connectAttempts; }
+tagSERVER_TYPE CConnectionProperties::getServerType() { return fields_.serverType; }
+qo::String CConnectionProperties::getProxyHost() { return fields_.proxyHost; }
+std::int32_t CConnectionProperties::getProxyPort() { return fields_.proxyPort; }
+tagPROXY_TYPE CConnectionProperties::getProxyType() { return fields_.proxyType; }
+qo::String CConnectionProperties::getProxyUserName() { return fields_.proxyUserName; }
+qo::String CConnectionProperties::getProxyPassword() { return fields_.proxyPassword; }
+bool CConnectionProperties::useProxyAuthentication() { return fields_.useProxyAuthentication; }
+bool CConnectionProperties::useProxyConnection() { return fields_.useProxyConnection; }
+qo::String CConnectionProperties::getUrl() { return fields_.url; }
+std::int32_t CConnectionProperties::getRetries() { return fields_.retries; }
 
 // Refresh and time-out keep no storage: the connection code uses fixed values for them, and
 // storing a value that no getter could return would only mislead.
@@ -62,26 +40,28 @@ std::int32_t CConnectionProperties::getTimeOut() { return 0; }
 void CConnectionProperties::setRefresh(std::int32_t) {}
 void CConnectionProperties::setTimeOut(std::int32_t) {}
 
-void CConnectionProperties::setServerHost(qo::String host) { serverHost_ = std::move(host); }
-void CConnectionProperties::setServerPort(std::int32_t port) { serverPort_ = port; }
-void CConnectionProperties::setServerType(tagSERVER_TYPE type) { serverType_ = type; }
+void CConnectionProperties::setServerHost(qo::String host) { fields_.serverHost = std::move(host); }
+void CConnectionProperties::setServerPort(std::int32_t port) { fields_.serverPort = port; }
+void CConnectionProperties::setServerType(tagSERVER_TYPE type) { fields_.serverType = type; }
 void CConnectionProperties::setConnectAttempts(std::int32_t attempts) {
-  connectAttempts_ = attempts;
+  fields_.connectAttempts = attempts;
 }
-void CConnectionProperties::setProxyHost(qo::String host) { proxyHost_ = std::move(host); }
-void CConnectionProperties::setProxyPort(std::int32_t port) { proxyPort_ = port; }
-void CConnectionProperties::setProxyType(tagPROXY_TYPE type) { proxyType_ = type; }
+void CConnectionProperties::setProxyHost(qo::String host) { fields_.proxyHost = std::move(host); }
+void CConnectionProperties::setProxyPort(std::int32_t port) { fields_.proxyPort = port; }
+void CConnectionProperties::setProxyType(tagPROXY_TYPE type) { fields_.proxyType = type; }
 void CConnectionProperties::setProxyUserName(qo::String userName) {
-  proxyUserName_ = std::move(userName);
+  fields_.proxyUserName = std::move(userName);
 }
 void CConnectionProperties::setProxyPassword(qo::String password) {
-  proxyPassword_ = std::move(password);
+  fields_.proxyPassword = std::move(password);
 }
-void CConnectionProperties::setUseProxyAuthentication(bool use) { useProxyAuthentication_ = use; }
-void CConnectionProperties::setUseProxyConnection(bool use) { useProxyConnection_ = use; }
-void CConnectionProperties::setUrl(qo::String url) { url_ = std::move(url); }
-void CConnectionProperties::setRetries(std::int32_t retries) { retries_ = retries; }
+void CConnectionProperties::setUseProxyAuthentication(bool use) {
+  fields_.useProxyAuthentication = use;
+}
+void CConnectionProperties::setUseProxyConnection(bool use) { fields_.useProxyConnection = use; }
+void CConnectionProperties::setUrl(qo::String url) { fields_.url = std::move(url); }
+void CConnectionProperties::setRetries(std::int32_t retries) { fields_.retries = retries; }
 void CConnectionProperties::SetAutoconfigureStatus(std::int32_t status) {
-  autoconfigureStatus_ = status;
+  fields_.autoconfigureStatus = status;
 }
-std::int32_t CConnectionProperties::GetAutoconfigureStatus() { return autoconfigureStatus_; }
+std::int32_t CConnectionProperties::GetAutoconfigureStatus() { return fields_.autoconfigureStatus; }

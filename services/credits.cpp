@@ -2,6 +2,8 @@
 
 #include "qodata/credits_ads.h"
 
+bool CCredit::Fields::operator==(const Fields&) const = default;
+
 namespace {
 
 // Walking a PtrList does not change it, though the list does not declare its walk const.
@@ -23,23 +25,17 @@ void AppendOwned(qo::PtrList<ICredit>& list, qo::Held<ICredit> credit) {
 
 CCredit::CCredit() = default;
 
-CCredit::CCredit(qo::String provider, std::int32_t total, std::int32_t remaining)
-    : provider_(std::move(provider)),
-      totalCredits_(total),
-      // Computed in 64 bits and narrowed back, so that extreme values wrap instead of
-      // overflowing.
-      usedCredits_(static_cast<std::int32_t>(static_cast<std::int64_t>(total) - remaining)) {}
+CCredit::CCredit(qo::String provider, std::int32_t total, std::int32_t remaining) {
+  fields_.provider = std::move(provider);
+  fields_.totalCredits = total;
+  // Computed in 64 bits and narrowed back, so that extreme values wrap instead of overflowing.
+  fields_.usedCredits = static_cast<std::int32_t>(static_cast<std::int64_t>(total) - remaining);
+}
 
-CCredit::CCredit(const CCredit& other)
-    : Container(other),
-      provider_(other.provider_),
-      totalCredits_(other.totalCredits_),
-      usedCredits_(other.usedCredits_) {}
+CCredit::CCredit(const CCredit& other) = default;
 
 CCredit& CCredit::operator=(const CCredit& other) {
-  provider_ = other.provider_;  // the only step that can fail, taken first
-  totalCredits_ = other.totalCredits_;
-  usedCredits_ = other.usedCredits_;
+  fields_ = Fields(other.fields_);  // copied aside first: a failed copy changes nothing
   return *this;
 }
 
@@ -47,12 +43,12 @@ CCredit& CCredit::operator&(const CCredit& other) { return *this = other; }
 
 CCredit::~CCredit() = default;
 
-qo::String CCredit::getProvider() { return provider_; }
-std::int32_t CCredit::getTotalCredits() { return totalCredits_; }
-std::int32_t CCredit::getUsedCredits() { return usedCredits_; }
-void CCredit::setProvider(qo::String provider) { provider_ = std::move(provider); }
-void CCredit::setTotalCredits(std::int32_t total) { totalCredits_ = total; }
-void CCredit::setUsedCredits(std::int32_t used) { usedCredits_ = used; }
+qo::String CCredit::getProvider() { return fields_.provider; }
+std::int32_t CCredit::getTotalCredits() { return fields_.totalCredits; }
+std::int32_t CCredit::getUsedCredits() { return fields_.usedCredits; }
+void CCredit::setProvider(qo::String provider) { fields_.provider = std::move(provider); }
+void CCredit::setTotalCredits(std::int32_t total) { fields_.totalCredits = total; }
+void CCredit::setUsedCredits(std::int32_t used) { fields_.usedCredits = used; }
 
 ICredit* CCredit::Copy() { return static_cast<ICredit*>(Clone()); }
 

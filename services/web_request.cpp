@@ -24,35 +24,14 @@ std::int32_t CopyNames(const Map& map, qo::StringList& names) {
 
 }  // namespace
 
-CWebRequest::CWebRequest() : requestId_(NextRequestId()) {}
+CWebRequest::CWebRequest() { fields_.requestId = NextRequestId(); }
 
 CWebRequest& CWebRequest::operator=(const CWebRequest& other) {
-  // Everything is copied aside first, in the order a clone takes it over, then committed
-  // without failure: a throwing copy leaves this request as it was.
-  qo::String primaryText = other.primaryText_;
-  qo::String address = other.address_;
-  Bytes body = other.body_;
-  auto parts = other.parts_;
-  qo::StringMap parameters = other.parameters_;
-  qo::StringMap headers = other.headers_;
-  qo::String secondaryText = other.secondaryText_;
+  // Copied aside first, then committed without failure: a throwing copy leaves this request
+  // as it was.
+  Fields fields = other.fields_;
   qo::Held<IDataContainer> userData = qo::HoldClone(other.userData_.get());
-
-  primaryText_.swap(primaryText);
-  address_.swap(address);
-  requestOption_ = other.requestOption_;
-  requestId_ = other.requestId_;
-  contextValue_ = other.contextValue_;
-  requestKind_ = other.requestKind_;
-  bodyType_ = other.bodyType_;
-  bodyFlags_ = other.bodyFlags_;
-  body_.swap(body);
-  valuePair_ = other.valuePair_;
-  requestFlags_ = other.requestFlags_;
-  parts_.swap(parts);
-  parameters_.swap(parameters);
-  headers_.swap(headers);
-  secondaryText_.swap(secondaryText);
+  fields_ = std::move(fields);
   userData_ = std::move(userData);
   return *this;
 }
@@ -60,25 +39,27 @@ CWebRequest& CWebRequest::operator=(const CWebRequest& other) {
 CWebRequest::~CWebRequest() = default;
 
 void CWebRequest::SetRequest(std::uint32_t kind, qo::String address, std::uint32_t option) {
-  address_ = std::move(address);
-  requestOption_ = option;
-  requestKind_ = kind;
+  fields_.address = std::move(address);
+  fields_.requestOption = option;
+  fields_.requestKind = kind;
 }
 
-std::uint8_t* CWebRequest::GetBody() { return body_.empty() ? nullptr : body_.data(); }
+std::uint8_t* CWebRequest::GetBody() {
+  return fields_.body.empty() ? nullptr : fields_.body.data();
+}
 
 std::uint32_t CWebRequest::GetBodyLength() {
-  return body_.empty() ? 0 : static_cast<std::uint32_t>(body_.size() - 1);
+  return fields_.body.empty() ? 0 : static_cast<std::uint32_t>(fields_.body.size() - 1);
 }
 
-std::uint32_t CWebRequest::GetBodyType() { return bodyType_; }
-std::uint32_t CWebRequest::GetBodyFlags() { return bodyFlags_; }
-std::uint32_t CWebRequest::GetRequestId() { return requestId_; }
-void CWebRequest::SetAddress(qo::String address) { address_ = std::move(address); }
-qo::String CWebRequest::GetAddress() { return address_; }
-std::uint32_t CWebRequest::GetRequestKind() { return requestKind_; }
-std::uint32_t CWebRequest::GetRequestOption() { return requestOption_; }
-void CWebRequest::SetRequestOption(std::uint32_t option) { requestOption_ = option; }
+std::uint32_t CWebRequest::GetBodyType() { return fields_.bodyType; }
+std::uint32_t CWebRequest::GetBodyFlags() { return fields_.bodyFlags; }
+std::uint32_t CWebRequest::GetRequestId() { return fields_.requestId; }
+void CWebRequest::SetAddress(qo::String address) { fields_.address = std::move(address); }
+qo::String CWebRequest::GetAddress() { return fields_.address; }
+std::uint32_t CWebRequest::GetRequestKind() { return fields_.requestKind; }
+std::uint32_t CWebRequest::GetRequestOption() { return fields_.requestOption; }
+void CWebRequest::SetRequestOption(std::uint32_t option) { fields_.requestOption = option; }
 
 void CWebRequest::SetBody(std::uint32_t flags, std::uint32_t type, const std::uint8_t* data,
                           std::uint32_t length) {
@@ -86,23 +67,23 @@ void CWebRequest::SetBody(std::uint32_t flags, std::uint32_t type, const std::ui
   if (data != nullptr && length > 0) {
     Bytes body(data, data + length);
     body.push_back(0);  // a text body can be read as a zero-terminated string
-    body_.swap(body);
+    fields_.body.swap(body);
   }
-  bodyFlags_ = flags;
-  bodyType_ = type;
+  fields_.bodyFlags = flags;
+  fields_.bodyType = type;
 }
 
 void CWebRequest::SetParameter(qo::String name, qo::String value) {
-  parameters_.insert_or_assign(std::move(name), std::move(value));
+  fields_.parameters.insert_or_assign(std::move(name), std::move(value));
 }
 
 std::int32_t CWebRequest::RemoveParameter(qo::String name) {
-  return parameters_.erase(name) != 0 ? 1 : 0;
+  return fields_.parameters.erase(name) != 0 ? 1 : 0;
 }
 
 std::int32_t CWebRequest::GetParameter(qo::String name, qo::String& value) {
-  auto found = parameters_.find(name);
-  if (found == parameters_.end()) return 0;
+  auto found = fields_.parameters.find(name);
+  if (found == fields_.parameters.end()) return 0;
   value = found->second;
   return 1;
 }
@@ -110,22 +91,24 @@ std::int32_t CWebRequest::GetParameter(qo::String name, qo::String& value) {
 void CWebRequest::AddPart(qo::String name, qo::String value) {
   Part part;
   part.value = std::move(value);
-  parts_.insert_or_assign(std::move(name), std::move(part));
+  fields_.parts.insert_or_assign(std::move(name), std::move(part));
 }
 
-std::int32_t CWebRequest::RemovePart(qo::String name) { return parts_.erase(name) != 0 ? 1 : 0; }
+std::int32_t CWebRequest::RemovePart(qo::String name) {
+  return fields_.parts.erase(name) != 0 ? 1 : 0;
+}
 
 std::int32_t CWebRequest::GetPartValue(qo::String name, qo::String& value) {
-  auto found = parts_.find(name);
-  if (found == parts_.end()) return 0;
+  auto found = fields_.parts.find(name);
+  if (found == fields_.parts.end()) return 0;
   value = found->second.value;
   return 1;
 }
 
 std::int32_t CWebRequest::SetPartData(qo::String name, std::uint32_t type, std::uint32_t flags,
                                       const std::uint8_t* data, std::uint32_t length) {
-  auto found = parts_.find(name);
-  if (found == parts_.end()) return 0;
+  auto found = fields_.parts.find(name);
+  if (found == fields_.parts.end()) return 0;
   Part& part = found->second;
   if (data != nullptr && length > 0) part.bytes.assign(data, data + length);
   part.type = type;
@@ -135,8 +118,8 @@ std::int32_t CWebRequest::SetPartData(qo::String name, std::uint32_t type, std::
 
 std::int32_t CWebRequest::GetPartData(qo::String name, std::uint32_t& type, std::uint32_t& flags,
                                       std::uint8_t*& data, std::uint32_t& length) {
-  auto found = parts_.find(name);
-  if (found == parts_.end()) return 0;
+  auto found = fields_.parts.find(name);
+  if (found == fields_.parts.end()) return 0;
   const Part& part = found->second;
   // A part without bytes hands out no buffer (null), so there is nothing to free.
   std::uint8_t* copy = nullptr;
@@ -152,30 +135,32 @@ std::int32_t CWebRequest::GetPartData(qo::String name, std::uint32_t& type, std:
   return static_cast<std::int32_t>(length);
 }
 
-std::int32_t CWebRequest::GetPartNames(qo::StringList& names) { return CopyNames(parts_, names); }
-
-std::int32_t CWebRequest::GetParameterNames(qo::StringList& names) {
-  return CopyNames(parameters_, names);
+std::int32_t CWebRequest::GetPartNames(qo::StringList& names) {
+  return CopyNames(fields_.parts, names);
 }
 
-std::uint32_t CWebRequest::GetContextValue() { return contextValue_; }
-void CWebRequest::SetContextValue(std::uint32_t value) { contextValue_ = value; }
+std::int32_t CWebRequest::GetParameterNames(qo::StringList& names) {
+  return CopyNames(fields_.parameters, names);
+}
+
+std::uint32_t CWebRequest::GetContextValue() { return fields_.contextValue; }
+void CWebRequest::SetContextValue(std::uint32_t value) { fields_.contextValue = value; }
 
 void CWebRequest::SetHeader(qo::String name, qo::String value) {
-  headers_.insert_or_assign(std::move(name), std::move(value));
+  fields_.headers.insert_or_assign(std::move(name), std::move(value));
 }
 
 std::int32_t CWebRequest::GetHeaders(qo::StringList& headers) {
   headers.clear();
-  headers.reserve(headers_.size());
-  for (const auto& [name, value] : headers_) headers.push_back(name + u":" + value);
+  headers.reserve(fields_.headers.size());
+  for (const auto& [name, value] : fields_.headers) headers.push_back(name + u":" + value);
   return static_cast<std::int32_t>(headers.size());
 }
 
-void CWebRequest::GetPrimaryText(qo::String& text) { text = primaryText_; }
-void CWebRequest::SetPrimaryText(qo::String text) { primaryText_ = std::move(text); }
-void CWebRequest::SetSecondaryText(qo::String text) { secondaryText_ = std::move(text); }
-qo::String CWebRequest::GetSecondaryText() { return secondaryText_; }
+void CWebRequest::GetPrimaryText(qo::String& text) { text = fields_.primaryText; }
+void CWebRequest::SetPrimaryText(qo::String text) { fields_.primaryText = std::move(text); }
+void CWebRequest::SetSecondaryText(qo::String text) { fields_.secondaryText = std::move(text); }
+qo::String CWebRequest::GetSecondaryText() { return fields_.secondaryText; }
 
 void CWebRequest::SetUserData(IDataContainer* data) {
   if (data == nullptr) return;
@@ -183,13 +168,12 @@ void CWebRequest::SetUserData(IDataContainer* data) {
 }
 
 IDataContainer* CWebRequest::GetUserData() { return userData_.get(); }
-qo::ValuePair CWebRequest::GetValuePair() { return valuePair_; }
+qo::ValuePair CWebRequest::GetValuePair() { return fields_.valuePair; }
 
 std::uint32_t CWebRequest::SetValuePair(std::uint32_t first, std::uint32_t second) {
-  valuePair_ = qo::ValuePair{first, second};
+  fields_.valuePair = qo::ValuePair{first, second};
   return first;
 }
 
-std::uint32_t CWebRequest::GetRequestFlags() { return requestFlags_; }
-void CWebRequest::SetRequestFlags(std::uint32_t flags) { requestFlags_ = flags; }
-
+std::uint32_t CWebRequest::GetRequestFlags() { return fields_.requestFlags; }
+void CWebRequest::SetRequestFlags(std::uint32_t flags) { fields_.requestFlags = flags; }

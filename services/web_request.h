@@ -58,7 +58,7 @@ class CWebRequest final : public qo::Container<CWebRequest, CONTAINER_WEB_REQUES
   std::uint32_t GetRequestFlags() override;
   void SetRequestFlags(std::uint32_t flags) override;
 
- private:
+ public:
   using Bytes = std::vector<std::uint8_t>;
 
   // A named part: a value text and raw bytes (exactly as given, no trailing 0).
@@ -67,24 +67,33 @@ class CWebRequest final : public qo::Container<CWebRequest, CONTAINER_WEB_REQUES
     Bytes bytes;
     std::uint32_t type = 0;
     std::uint32_t flags = 0;
+    bool operator==(const Part&) const = default;
   };
 
-  std::uint32_t requestId_;
-  // Our choice of starting values for the three values the caller sets: 0.
-  std::uint32_t contextValue_ = 0;
-  qo::String address_;
-  std::uint32_t requestOption_ = 0;
-  std::uint32_t requestKind_ = 0;
-  Bytes body_;  // empty, or the body bytes followed by one 0 byte
-  std::uint32_t bodyType_ = 0;
-  std::uint32_t bodyFlags_ = 0;
-  std::unordered_map<qo::String, Part> parts_;
-  qo::StringMap parameters_;
-  qo::StringMap headers_;
-  qo::String primaryText_;
-  qo::String secondaryText_;
+  // What a copy carries, as one value, beside a clone of the user data.
+  struct Fields {
+    std::uint32_t requestId = 0;
+    // Our choice of starting values for the three values the caller sets: 0.
+    std::uint32_t contextValue = 0;
+    qo::String address;
+    std::uint32_t requestOption = 0;
+    std::uint32_t requestKind = 0;
+    Bytes body;  // empty, or the body bytes followed by one 0 byte
+    std::uint32_t bodyType = 0;
+    std::uint32_t bodyFlags = 0;
+    std::unordered_map<qo::String, Part> parts;
+    qo::StringMap parameters;
+    qo::StringMap headers;
+    qo::String primaryText;
+    qo::String secondaryText;
+    qo::ValuePair valuePair{0, 0};
+    std::uint32_t requestFlags = 0;
+    bool operator==(const Fields&) const = default;
+  };
+  const Fields& fields() const { return fields_; }
+
+ private:
+  Fields fields_;
   qo::Held<IDataContainer> userData_;
-  qo::ValuePair valuePair_{0, 0};
-  std::uint32_t requestFlags_ = 0;
 };
 

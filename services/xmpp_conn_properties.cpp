@@ -3,37 +3,18 @@
 #include "platform/platform_internal.h"
 #include "qodata/connection.h"
 
-CXMPPConnProperties::CXMPPConnProperties()
-    : domain_(QODATA_DEFAULT_XMPP_DOMAIN),
-      resource_(u"Home"),
-      server_(QODATA_DEFAULT_XMPP_SERVER) {}
+bool CXMPPConnProperties::Fields::operator==(const Fields&) const = default;
 
-CXMPPConnProperties::CXMPPConnProperties(const CXMPPConnProperties& other)
-    : Container(other),
-      domain_(other.domain_),
-      resource_(other.resource_),
-      server_(other.server_),
-      timeout_(other.timeout_),
-      port_(other.port_),
-      encryptionType_(other.encryptionType_),
-      sslWarningIgnored_(other.sslWarningIgnored_),
-      plainTextAllowed_(other.plainTextAllowed_),
-      web_(other.web_) {}
+CXMPPConnProperties::CXMPPConnProperties() {
+  fields_.domain = QODATA_DEFAULT_XMPP_DOMAIN;
+  fields_.resource = u"Home";
+  fields_.server = QODATA_DEFAULT_XMPP_SERVER;
+}
+
+CXMPPConnProperties::CXMPPConnProperties(const CXMPPConnProperties& other) = default;
 
 CXMPPConnProperties& CXMPPConnProperties::operator=(const CXMPPConnProperties& other) {
-  // The texts are copied first, so that a failing copy leaves the target as it was.
-  qo::String domain = other.domain_;
-  qo::String resource = other.resource_;
-  qo::String server = other.server_;
-  domain_ = std::move(domain);
-  resource_ = std::move(resource);
-  port_ = other.port_;
-  server_ = std::move(server);
-  timeout_ = other.timeout_;
-  sslWarningIgnored_ = other.sslWarningIgnored_;
-  plainTextAllowed_ = other.plainTextAllowed_;
-  encryptionType_ = other.encryptionType_;
-  web_ = other.web_;
+  fields_ = Fields(other.fields_);  // copied aside first: a failed copy changes nothing
   return *this;
 }
 
@@ -48,40 +29,45 @@ std::int32_t CXMPPConnProperties::Compare(IXMPPConnProperties* other) {
   using qo::platform::EqualsNoCase;
   // In a fixed order, stopping at the first difference: the other object is read only
   // through its interface, so it may come from another module.
-  const bool same = EqualsNoCase(domain_, other->GetDomain()) &&
-                    EqualsNoCase(resource_, other->GetResource()) && port_ == other->GetPort() &&
-                    EqualsNoCase(server_, other->GetServer()) && timeout_ == other->GetTimeout() &&
-                    sslWarningIgnored_ == other->IsSSLWarningIgnored() &&
-                    plainTextAllowed_ == other->IsPlainTextAllowed() && web_ == other->IsWeb() &&
-                    encryptionType_ == other->GetEncryptType();
+  const bool same =
+      EqualsNoCase(fields_.domain, other->GetDomain()) &&
+      EqualsNoCase(fields_.resource, other->GetResource()) && fields_.port == other->GetPort() &&
+      EqualsNoCase(fields_.server, other->GetServer()) && fields_.timeout == other->GetTimeout() &&
+      fields_.sslWarningIgnored == other->IsSSLWarningIgnored() &&
+      fields_.plainTextAllowed == other->IsPlainTextAllowed() && fields_.web == other->IsWeb() &&
+      fields_.encryptionType == other->GetEncryptType();
   return same ? 1 : 0;
 }
 
-qo::String CXMPPConnProperties::GetDomain() { return domain_; }
-qo::String CXMPPConnProperties::GetResource() { return resource_; }
-std::int32_t CXMPPConnProperties::GetPort() { return port_; }
-tagXMPPCONN_ENCRYPTION_TYPE CXMPPConnProperties::GetEncryptType() { return encryptionType_; }
-qo::String CXMPPConnProperties::GetServer() { return server_; }
-std::uint32_t CXMPPConnProperties::GetTimeout() { return timeout_; }
-std::int32_t CXMPPConnProperties::IsSSLWarningIgnored() { return sslWarningIgnored_; }
-std::int32_t CXMPPConnProperties::IsPlainTextAllowed() { return plainTextAllowed_; }
-std::int32_t CXMPPConnProperties::IsWeb() { return web_; }
+qo::String CXMPPConnProperties::GetDomain() { return fields_.domain; }
+qo::String CXMPPConnProperties::GetResource() { return fields_.resource; }
+std::int32_t CXMPPConnProperties::GetPort() { return fields_.port; }
+tagXMPPCONN_ENCRYPTION_TYPE CXMPPConnProperties::GetEncryptType() { return fields_.encryptionType; }
+qo::String CXMPPConnProperties::GetServer() { return fields_.server; }
+std::uint32_t CXMPPConnProperties::GetTimeout() { return fields_.timeout; }
+std::int32_t CXMPPConnProperties::IsSSLWarningIgnored() { return fields_.sslWarningIgnored; }
+std::int32_t CXMPPConnProperties::IsPlainTextAllowed() { return fields_.plainTextAllowed; }
+std::int32_t CXMPPConnProperties::IsWeb() { return fields_.web; }
 
-void CXMPPConnProperties::SetDomain(qo::String domain) { domain_ = std::move(domain); }
-void CXMPPConnProperties::SetResource(qo::String resource) { resource_ = std::move(resource); }
-void CXMPPConnProperties::SetPort(std::int32_t port) { port_ = port; }
-void CXMPPConnProperties::SetServer(qo::String server) { server_ = std::move(server); }
-void CXMPPConnProperties::SetTimeout(std::uint32_t timeout) { timeout_ = timeout; }
+void CXMPPConnProperties::SetDomain(qo::String domain) { fields_.domain = std::move(domain); }
+void CXMPPConnProperties::SetResource(qo::String resource) {
+  fields_.resource = std::move(resource);
+}
+void CXMPPConnProperties::SetPort(std::int32_t port) { fields_.port = port; }
+void CXMPPConnProperties::SetServer(qo::String server) { fields_.server = std::move(server); }
+void CXMPPConnProperties::SetTimeout(std::uint32_t timeout) { fields_.timeout = timeout; }
 void CXMPPConnProperties::SetSLLWarningIgnored(std::int32_t ignored) {
-  sslWarningIgnored_ = ignored;
+  fields_.sslWarningIgnored = ignored;
 }
-void CXMPPConnProperties::SetPlainTextAllowed(std::int32_t allowed) { plainTextAllowed_ = allowed; }
+void CXMPPConnProperties::SetPlainTextAllowed(std::int32_t allowed) {
+  fields_.plainTextAllowed = allowed;
+}
 void CXMPPConnProperties::SetEncryptionType(tagXMPPCONN_ENCRYPTION_TYPE type) {
-  encryptionType_ = type;
+  fields_.encryptionType = type;
 }
-void CXMPPConnProperties::SetWeb(std::int32_t web) { web_ = web; }
+void CXMPPConnProperties::SetWeb(std::int32_t web) { fields_.web = web; }
 
 // One address serves the direct and the BOSH connection, so the BOSH server has no setting
 // of its own (it is copied and compared as the server).
-void CXMPPConnProperties::SetBoshServer(qo::String server) { server_ = std::move(server); }
-qo::String CXMPPConnProperties::GetBoshServer() { return server_; }
+void CXMPPConnProperties::SetBoshServer(qo::String server) { fields_.server = std::move(server); }
+qo::String CXMPPConnProperties::GetBoshServer() { return fields_.server; }

@@ -160,24 +160,32 @@ class QODATA_API CConnectionProperties
   void SetAutoconfigureStatus(std::int32_t status) override;
   std::int32_t GetAutoconfigureStatus() override;
 
+ public:
+  // What a copy carries, as one value.
+  struct Fields {
+    qo::String serverHost;
+    std::int32_t serverPort = 6301;
+    tagSERVER_TYPE serverType = static_cast<tagSERVER_TYPE>(0);
+    std::int32_t connectAttempts = 3;
+    qo::String proxyHost;
+    std::int32_t proxyPort = 0;
+    tagPROXY_TYPE proxyType = static_cast<tagPROXY_TYPE>(0);
+    qo::String proxyUserName;
+    qo::String proxyPassword;
+    bool useProxyAuthentication = false;
+    bool useProxyConnection = false;
+    qo::String url;
+    // Two values kept and copied for the connection code, reached by no operation.
+    std::int32_t reservedValue1 = 30000;
+    std::int32_t reservedValue2 = 10;
+    std::int32_t retries = 3;
+    std::int32_t autoconfigureStatus = 1;
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  qo::String serverHost_;
-  std::int32_t serverPort_ = 6301;
-  tagSERVER_TYPE serverType_ = static_cast<tagSERVER_TYPE>(0);
-  std::int32_t connectAttempts_ = 3;
-  qo::String proxyHost_;
-  std::int32_t proxyPort_ = 0;
-  tagPROXY_TYPE proxyType_ = static_cast<tagPROXY_TYPE>(0);
-  qo::String proxyUserName_;
-  qo::String proxyPassword_;
-  bool useProxyAuthentication_ = false;
-  bool useProxyConnection_ = false;
-  qo::String url_;
-  // Two values kept and copied for the connection code, reached by no operation.
-  std::int32_t reservedValue1_ = 30000;
-  std::int32_t reservedValue2_ = 10;
-  std::int32_t retries_ = 3;
-  std::int32_t autoconfigureStatus_ = 1;
+  Fields fields_;
 };
 
 /// The XMPP connection properties, offered for direct construction. Assignment copies every
@@ -220,14 +228,22 @@ class QODATA_API CXMPPConnProperties
   void SetBoshServer(qo::String server) override;
   qo::String GetBoshServer() override;
 
+ public:
+  // What a copy carries, as one value.
+  struct Fields {
+    qo::String domain;
+    qo::String resource;
+    qo::String server;  // also the BOSH server: one address serves both connections
+    std::uint32_t timeout = 120000;
+    std::int32_t port = 5223;
+    tagXMPPCONN_ENCRYPTION_TYPE encryptionType = static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(3);
+    std::int32_t sslWarningIgnored = 0;
+    std::int32_t plainTextAllowed = 1;
+    std::int32_t web = 0;
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  qo::String domain_;
-  qo::String resource_;
-  qo::String server_;  // also the BOSH server: one address serves both connections
-  std::uint32_t timeout_ = 120000;
-  std::int32_t port_ = 5223;
-  tagXMPPCONN_ENCRYPTION_TYPE encryptionType_ = static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(3);
-  std::int32_t sslWarningIgnored_ = 0;
-  std::int32_t plainTextAllowed_ = 1;
-  std::int32_t web_ = 0;
+  Fields fields_;
 };

@@ -135,10 +135,18 @@ class QODATA_API CCredit : public qo::Container<CCredit, CONTAINER_CREDIT, ICred
   void setUsedCredits(std::int32_t used) override;
   ICredit* Copy() override;
 
+ public:
+  // What a copy carries, as one value.
+  struct Fields {
+    qo::String provider;
+    std::int32_t totalCredits = 0;  // our choice of starting values: no credits
+    std::int32_t usedCredits = 0;
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  qo::String provider_;
-  std::int32_t totalCredits_ = 0;  // our choice of starting values: no credits
-  std::int32_t usedCredits_ = 0;
+  Fields fields_;
 };
 
 /// A list of credits it owns. Assignment appends a Copy of each of the source's credits.
@@ -192,13 +200,21 @@ class QODATA_API CAds : public qo::Container<CAds, CONTAINER_ADS, IAds> {
   ADSTYPE GetAdsType() override;
   IAds* Copy() override;
 
+ public:
+  // What a copy carries, as one value.
+  struct Fields {
+    qo::String imagePath;
+    qo::String url;
+    qo::String tooltip;
+    std::uint32_t sleepInterval = 0;  // our choice of starting values: 0
+    std::uint32_t transitionAnimation = 0;
+    ADSTYPE adsType = static_cast<ADSTYPE>(0);
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  qo::String imagePath_;
-  qo::String url_;
-  qo::String tooltip_;
-  std::uint32_t sleepInterval_ = 0;  // our choice of starting values: 0
-  std::uint32_t transitionAnimation_ = 0;
-  ADSTYPE adsType_ = static_cast<ADSTYPE>(0);
+  Fields fields_;
 };
 
 /// A list of advertisement containers that owns one reference to each (taken over from the

@@ -228,25 +228,36 @@ class QODATA_API CMessage
   IMessage* Copy() override;
   void ClearReceipients() override;
 
- protected:
-  /// The part of a message that the inbox and outbox assignments copy: the attachment (a copy
-  /// of its own), sender, recipient, message, send medium, time stamp and unicode flag.
-  void AssignCore(const CMessage& other);
-
   /// Recipient lists by the low 16 bits of the send medium.
   using RecipientMap = std::map<std::uint16_t, qo::StringList>;
+  // The part of a message that the inbox and outbox assignments carry, beside a copy of the
+  // attachment.
+  struct Core {
+    qo::String sender;
+    qo::String recipient;
+    qo::String message;
+    tagSEND_MEDIUM sendMedium = static_cast<tagSEND_MEDIUM>(0);
+    qo::Time timeStamp = 0;
+    bool unicode = false;
+    bool operator==(const Core& other) const;  // member by member
+  };
+  // What a message's copy carries, beside copies of the attachment and the buddy profile.
+  struct Fields {
+    Core core;
+    qo::String walletUserKey;
+    RecipientMap recipients;
+    tagCHARGING_OPTION chargingOption = static_cast<tagCHARGING_OPTION>(-1);
+    qo::Time statusTime = 0;
+    std::int32_t status = 0;
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
 
-  qo::String sender_;
-  qo::String recipient_;
-  qo::String message_;
-  qo::String walletUserKey_;
-  bool unicode_ = false;
-  RecipientMap recipients_;
+ protected:
+  // Takes the source's core and a copy of its attachment; the rest stays.
+  void AssignCore(const CMessage& other);
+
+  Fields fields_;
   qo::Held<CMessageAttachment> attachment_;
-  qo::Time timeStamp_ = 0;
-  tagCHARGING_OPTION chargingOption_ = static_cast<tagCHARGING_OPTION>(-1);
-  tagSEND_MEDIUM sendMedium_ = static_cast<tagSEND_MEDIUM>(0);
-  qo::Held<IBuddyProfile> buddyProfile_;
-  qo::Time statusTime_ = 0;
-  std::int32_t status_ = 0;
+  qo::Held<IBuddyProfile> buddyProfile_;  // a copy of its own
 };

@@ -53,7 +53,15 @@ class QODATA_API CMessageAttachment
   void SetAttachmentType(tagATTACHMENT_TYPE type) override;
   void SetAttachment(qo::String attachment) override;
 
+ public:
+  // What a copy carries, as one value.
+  struct Fields {
+    qo::String attachment;
+    tagATTACHMENT_TYPE attachmentType = static_cast<tagATTACHMENT_TYPE>(0);
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  qo::String attachment_;
-  tagATTACHMENT_TYPE attachmentType_ = static_cast<tagATTACHMENT_TYPE>(0);
+  Fields fields_;
 };

@@ -64,9 +64,16 @@ class QODATA_API COutboxMessage : public CMessage {
   /// The outbox's own status time, set at construction.
   qo::Time getStatusTime() override;
 
+  // The outbox's own status, which its assignment carries beside the message core.
+  struct OutboxFields {
+    std::int32_t status = 0;
+    qo::Time statusTime = 0;
+    bool operator==(const OutboxFields& other) const;  // member by member
+  };
+  const OutboxFields& outboxFields() const { return outbox_; }
+
  private:
-  std::int32_t outboxStatus_ = 0;
-  qo::Time outboxStatusTime_ = 0;
+  OutboxFields outbox_;
 };
 
 /// A notice to the user (type code 7). Every value is stored and given back unread.
@@ -155,14 +162,21 @@ class QODATA_API CSystemMessage
   std::int32_t IsFinal() override;
   std::int32_t IsModal() override;
 
+  // What an assignment carries: everything but the user-response address.
+  struct Fields {
+    qo::String content;
+    SYSTEM_MSG_TYPE msgType = static_cast<SYSTEM_MSG_TYPE>(0);
+    std::int32_t msgId = 0;
+    std::int32_t type = -1;
+    qo::String eventId;
+    qo::String detail;  // stored and copied, read by nothing
+    std::int32_t modal = 0;
+    std::int32_t isFinal = 0;
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  qo::String content_;
-  SYSTEM_MSG_TYPE msgType_ = static_cast<SYSTEM_MSG_TYPE>(0);
-  std::int32_t msgId_;
-  std::int32_t type_ = -1;
-  qo::String eventId_;
-  qo::String detail_;  // stored and copied, read by nothing
+  Fields fields_;
   std::uint32_t* userResponse_ = nullptr;
-  std::int32_t modal_ = 0;
-  std::int32_t final_ = 0;
 };

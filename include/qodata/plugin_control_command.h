@@ -90,13 +90,21 @@ class QODATA_API CPluginControlCommand
   std::uint32_t GetFunctionId() override;
   tagUI_COMMAND_TYPE GetCommandType() override;
 
+ public:
+  // What a copy carries, as one value.
+  struct Fields {
+    // Our choice of starting values: every identifier and the command type 0.
+    std::uint32_t dialogId = 0;
+    std::uint32_t controlId = 0;
+    std::uint32_t functionId = 0;
+    std::map<std::uint32_t, qo::String> textParams;
+    std::map<std::uint32_t, std::uint32_t> unsignedParams;
+    std::map<std::uint32_t, std::int32_t> signedParams;
+    tagUI_COMMAND_TYPE commandType = static_cast<tagUI_COMMAND_TYPE>(0);
+    bool operator==(const Fields& other) const;  // member by member
+  };
+  const Fields& fields() const { return fields_; }
+
  private:
-  // Our choice of starting values: every identifier and the command type 0.
-  std::uint32_t dialogId_ = 0;
-  std::uint32_t controlId_ = 0;
-  std::uint32_t functionId_ = 0;
-  std::map<std::uint32_t, qo::String> textParams_;
-  std::map<std::uint32_t, std::uint32_t> unsignedParams_;
-  std::map<std::uint32_t, std::int32_t> signedParams_;
-  tagUI_COMMAND_TYPE commandType_ = static_cast<tagUI_COMMAND_TYPE>(0);
+  Fields fields_;
 };

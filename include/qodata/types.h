@@ -45,6 +45,10 @@ class QODATA_API StatusError : public std::exception {
 struct ValuePair {
   std::uint32_t first;   ///< The first number.
   std::uint32_t second;  ///< The second number.
+  /// Equal when both numbers are.
+  bool operator==(const ValuePair& other) const {
+    return first == other.first && second == other.second;
+  }
 };
 
 }  // namespace qo
