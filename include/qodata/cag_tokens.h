@@ -55,12 +55,15 @@ class QODATA_API CCagTokens : public qo::Container<CCagTokens, CONTAINER_CAG_TOK
   qo::String GetToken() override;
   void SetTokenCount(std::int32_t count) override;
 
+  /// @cond
   // What a copy carries, as one value.
   struct Fields {
     std::deque<qo::String> tokens;               // oldest first
     std::int32_t tokenCount = 0;                 // our choice of starting value: no tokens
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:

@@ -161,6 +161,7 @@ class QODATA_API CConnectionProperties
   std::int32_t GetAutoconfigureStatus() override;
 
  public:
+  /// @cond
   // What a copy carries, as one value.
   struct Fields {
     qo::String serverHost;
@@ -182,6 +183,8 @@ class QODATA_API CConnectionProperties
     std::int32_t autoconfigureStatus = 1;
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:
@@ -229,6 +232,7 @@ class QODATA_API CXMPPConnProperties
   qo::String GetBoshServer() override;
 
  public:
+  /// @cond
   // What a copy carries, as one value.
   struct Fields {
     qo::String domain;
@@ -242,6 +246,8 @@ class QODATA_API CXMPPConnProperties
     std::int32_t web = 0;
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:

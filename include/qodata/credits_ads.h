@@ -136,6 +136,7 @@ class QODATA_API CCredit : public qo::Container<CCredit, CONTAINER_CREDIT, ICred
   ICredit* Copy() override;
 
  public:
+  /// @cond
   // What a copy carries, as one value.
   struct Fields {
     qo::String provider;
@@ -143,6 +144,8 @@ class QODATA_API CCredit : public qo::Container<CCredit, CONTAINER_CREDIT, ICred
     std::int32_t usedCredits = 0;
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:
@@ -201,6 +204,7 @@ class QODATA_API CAds : public qo::Container<CAds, CONTAINER_ADS, IAds> {
   IAds* Copy() override;
 
  public:
+  /// @cond
   // What a copy carries, as one value.
   struct Fields {
     qo::String imagePath;
@@ -211,6 +215,8 @@ class QODATA_API CAds : public qo::Container<CAds, CONTAINER_ADS, IAds> {
     ADSTYPE adsType = static_cast<ADSTYPE>(0);
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:

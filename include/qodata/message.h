@@ -230,6 +230,7 @@ class QODATA_API CMessage
 
   /// Recipient lists by the low 16 bits of the send medium.
   using RecipientMap = std::map<std::uint16_t, qo::StringList>;
+  /// @cond
   // The part of a message that the inbox and outbox assignments carry, beside a copy of the
   // attachment.
   struct Core {
@@ -241,6 +242,8 @@ class QODATA_API CMessage
     bool unicode = false;
     bool operator==(const Core& other) const;  // member by member
   };
+  /// @endcond
+  /// @cond
   // What a message's copy carries, beside copies of the attachment and the buddy profile.
   struct Fields {
     Core core;
@@ -251,10 +254,12 @@ class QODATA_API CMessage
     std::int32_t status = 0;
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  protected:
-  // Takes the source's core and a copy of its attachment; the rest stays.
+  /// Takes the source's core and a copy of its attachment; the rest stays.
   void AssignCore(const CMessage& other);
 
   Fields fields_;

@@ -54,12 +54,15 @@ class QODATA_API CMessageAttachment
   void SetAttachment(qo::String attachment) override;
 
  public:
+  /// @cond
   // What a copy carries, as one value.
   struct Fields {
     qo::String attachment;
     tagATTACHMENT_TYPE attachmentType = static_cast<tagATTACHMENT_TYPE>(0);
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:

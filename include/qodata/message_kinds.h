@@ -64,12 +64,15 @@ class QODATA_API COutboxMessage : public CMessage {
   /// The outbox's own status time, set at construction.
   qo::Time getStatusTime() override;
 
+  /// @cond
   // The outbox's own status, which its assignment carries beside the message core.
   struct OutboxFields {
     std::int32_t status = 0;
     qo::Time statusTime = 0;
     bool operator==(const OutboxFields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const OutboxFields& outboxFields() const { return outbox_; }
 
  private:
@@ -162,6 +165,7 @@ class QODATA_API CSystemMessage
   std::int32_t IsFinal() override;
   std::int32_t IsModal() override;
 
+  /// @cond
   // What an assignment carries: everything but the user-response address.
   struct Fields {
     qo::String content;
@@ -174,6 +178,8 @@ class QODATA_API CSystemMessage
     std::int32_t isFinal = 0;
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:

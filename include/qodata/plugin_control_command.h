@@ -91,6 +91,7 @@ class QODATA_API CPluginControlCommand
   tagUI_COMMAND_TYPE GetCommandType() override;
 
  public:
+  /// @cond
   // What a copy carries, as one value.
   struct Fields {
     // Our choice of starting values: every identifier and the command type 0.
@@ -103,6 +104,8 @@ class QODATA_API CPluginControlCommand
     tagUI_COMMAND_TYPE commandType = static_cast<tagUI_COMMAND_TYPE>(0);
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:

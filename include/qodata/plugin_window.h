@@ -178,6 +178,7 @@ class QODATA_API CPluginWindowControl
   using SharedBitmap = std::shared_ptr<HBITMAP>;
 
  public:
+  /// @cond
   // What a copy carries, as one value; copies share the bitmap cell.
   struct Fields {
     std::map<tagPLUGINCONTROL_RES_KEY, qo::String> textResources;
@@ -191,13 +192,15 @@ class QODATA_API CPluginWindowControl
     SharedBitmap bitmap;
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:
-  // The bitmap named by the bitmap number, loaded from the module into a new cell whose
-  // handle is null when it is missing. Changes nothing in the control.
+  /// The bitmap named by the bitmap number, loaded from the module into a new cell whose
+  /// handle is null when it is missing. Changes nothing in the control.
   SharedBitmap LoadBitmapFrom(HINSTANCE module) const;
-  // Deletes the held bitmap (for every copy) and holds the given cell instead.
+  /// Deletes the held bitmap (for every copy) and holds the given cell instead.
   void ReplaceBitmap(SharedBitmap bitmap) noexcept;
 
   Fields fields_;
@@ -257,6 +260,7 @@ class QODATA_API CPluginWindowElement
   IPluginWindowEventHandler* GetEventHandler() override;
 
  public:
+  /// @cond
   // What a copy carries beside clones of the controls, as one value.
   struct Fields {
     CRect windowRect;
@@ -271,6 +275,8 @@ class QODATA_API CPluginWindowElement
     std::int32_t showCommand = 0;                // our choice of starting value: 0, hidden
     bool operator==(const Fields& other) const;  // member by member
   };
+  /// @endcond
+  /// The state that a copy carries, read-only; records compare member by member.
   const Fields& fields() const { return fields_; }
 
  private:
