@@ -62,7 +62,8 @@ qo::String CBuddyProfile::getQuilloID() {
 }
 
 qo::String CBuddyProfile::GetRealQuilloId() {
-  return CutsAtFirstAt(buddy_.domain) ? BeforeFirstAt(fields_.shared.quilloId) : fields_.shared.quilloId;
+  return CutsAtFirstAt(buddy_.domain) ? BeforeFirstAt(fields_.shared.quilloId)
+                                      : fields_.shared.quilloId;
 }
 
 std::int32_t CBuddyProfile::getBlii() {

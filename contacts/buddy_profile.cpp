@@ -71,15 +71,21 @@ qo::StringList& CBuddyProfile::GetResourceList() { return buddy_.resourceList; }
 
 // --- IBuddyProfile: plain fields -------------------------------------------------------------
 
-void CBuddyProfile::setScreenName(qo::String screenName) { buddy_.screenName = std::move(screenName); }
+void CBuddyProfile::setScreenName(qo::String screenName) {
+  buddy_.screenName = std::move(screenName);
+}
 void CBuddyProfile::setFavoriteBuddy(bool favorite) { buddy_.favorite = favorite; }
-void CBuddyProfile::setAcceptStatus(std::int32_t acceptStatus) { buddy_.acceptStatus = acceptStatus; }
+void CBuddyProfile::setAcceptStatus(std::int32_t acceptStatus) {
+  buddy_.acceptStatus = acceptStatus;
+}
 void CBuddyProfile::setBLII(std::int32_t blii) {
   buddy_.blii = blii;
   qo::IndexedFields::Touched(*this);
 }
 void CBuddyProfile::setQuickCode(qo::String quickCode) { buddy_.quickCode = std::move(quickCode); }
-void CBuddyProfile::setLogonStatus(tagLOGON_STATUS logonStatus) { buddy_.logonStatus = logonStatus; }
+void CBuddyProfile::setLogonStatus(tagLOGON_STATUS logonStatus) {
+  buddy_.logonStatus = logonStatus;
+}
 void CBuddyProfile::setAccepted(bool accepted) { buddy_.accepted = accepted; }
 void CBuddyProfile::setAddBuddyRequester(qo::String requester) {
   buddy_.addBuddyRequester = std::move(requester);
@@ -98,7 +104,9 @@ std::int32_t CBuddyProfile::getDomain() { return buddy_.domain; }
 tagLOGON_STATUS CBuddyProfile::getLogonStatus() { return buddy_.logonStatus; }
 bool CBuddyProfile::IsAccepted() { return buddy_.accepted; }
 void CBuddyProfile::SetPSMSRate(double rate) { buddy_.psmsRate = rate; }
-void CBuddyProfile::SetPSMSCurrency(qo::String currency) { buddy_.psmsCurrency = std::move(currency); }
+void CBuddyProfile::SetPSMSCurrency(qo::String currency) {
+  buddy_.psmsCurrency = std::move(currency);
+}
 double CBuddyProfile::GetPSMSRate() { return buddy_.psmsRate; }
 qo::String CBuddyProfile::GetPSMSCurrency() { return buddy_.psmsCurrency; }
 

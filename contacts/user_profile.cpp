@@ -51,8 +51,12 @@ qo::String CUserProfile::toString() const { return fields_.shared.profile; }
 
 // --- IUserProfile ------------------------------------------------------------------------
 
-void CUserProfile::setPassword(qo::String password) { fields_.shared.password = std::move(password); }
-void CUserProfile::setOldPassword(qo::String oldPassword) { fields_.oldPassword = std::move(oldPassword); }
+void CUserProfile::setPassword(qo::String password) {
+  fields_.shared.password = std::move(password);
+}
+void CUserProfile::setOldPassword(qo::String oldPassword) {
+  fields_.oldPassword = std::move(oldPassword);
+}
 void CUserProfile::setName(qo::String firstName, qo::String lastName) {
   fields_.shared.firstName = std::move(firstName);
   fields_.shared.lastName = std::move(lastName);
@@ -75,13 +79,19 @@ void CUserProfile::setContactInfo(qo::String telephone, qo::String fax) {
 // Stores nothing, deliberately: the profile text reaches a profile only by assignment from
 // one that holds it, and clients rely on setProfile leaving it alone.
 void CUserProfile::setProfile(qo::String /*profile*/) {}
-void CUserProfile::setProvider(qo::String provider) { fields_.shared.provider = std::move(provider); }
+void CUserProfile::setProvider(qo::String provider) {
+  fields_.shared.provider = std::move(provider);
+}
 void CUserProfile::setAge(std::int32_t age) { fields_.shared.age = age; }
 void CUserProfile::setGender(tagGENDER gender) { fields_.shared.gender = gender; }
 void CUserProfile::enableMessageStore(bool enable) { fields_.shared.messageStoreEnabled = enable; }
-void CUserProfile::enableSMSForwarding(bool enable) { fields_.shared.smsForwardingEnabled = enable; }
+void CUserProfile::enableSMSForwarding(bool enable) {
+  fields_.shared.smsForwardingEnabled = enable;
+}
 void CUserProfile::enableEmailForwarding(bool enable) { fields_.shared.emailForwarding = enable; }
-void CUserProfile::setSearchable(std::int32_t searchable) { fields_.shared.searchable = searchable != 0; }
+void CUserProfile::setSearchable(std::int32_t searchable) {
+  fields_.shared.searchable = searchable != 0;
+}
 void CUserProfile::setTheme(qo::String theme) { fields_.theme = std::move(theme); }
 void CUserProfile::setIdleTime(std::int32_t idleTime) { fields_.idleTime = idleTime; }
 qo::String CUserProfile::getQuilloID() { return fields_.shared.quilloId; }
@@ -123,8 +133,12 @@ void CUserProfile::setAvatarFileKey(qo::String avatarFileKey) {
 qo::String CUserProfile::getProfileImage() { return fields_.shared.profileImage; }
 qo::String CUserProfile::getStatusMessage() { return fields_.shared.statusMessage; }
 qo::String CUserProfile::getAvatarFileKey() { return fields_.shared.avatarFileKey; }
-void CUserProfile::SetBigImage(qo::String bigImage) { fields_.shared.bigImage = std::move(bigImage); }
-void CUserProfile::SetSmallImage(qo::String smallImage) { fields_.shared.smallImage = std::move(smallImage); }
+void CUserProfile::SetBigImage(qo::String bigImage) {
+  fields_.shared.bigImage = std::move(bigImage);
+}
+void CUserProfile::SetSmallImage(qo::String smallImage) {
+  fields_.shared.smallImage = std::move(smallImage);
+}
 qo::String CUserProfile::GetBigImage() { return fields_.shared.bigImage; }
 qo::String CUserProfile::GetSmallImage() { return fields_.shared.smallImage; }
 void CUserProfile::SetWalletId(qo::String walletId) { fields_.walletId = std::move(walletId); }
@@ -132,7 +146,9 @@ void CUserProfile::SetWalletPassword(qo::String walletPassword) {
   fields_.walletPassword = std::move(walletPassword);
 }
 void CUserProfile::SetWalletBalance(double balance) { fields_.walletBalance = balance; }
-void CUserProfile::SetWalletCurrency(qo::String currency) { fields_.walletCurrency = std::move(currency); }
+void CUserProfile::SetWalletCurrency(qo::String currency) {
+  fields_.walletCurrency = std::move(currency);
+}
 qo::String CUserProfile::GetWalletId() { return fields_.walletId; }
 qo::String CUserProfile::GetWalletPassword() { return fields_.walletPassword; }
 double CUserProfile::GetWalletBalance() { return fields_.walletBalance; }
@@ -140,7 +156,9 @@ qo::String CUserProfile::GetWalletCurrency() { return fields_.walletCurrency; }
 
 // --- IUserProfile_01 ---------------------------------------------------------------------
 
-void CUserProfile::setAvatarUrl(qo::String avatarUrl) { fields_.shared.avatarUrl = std::move(avatarUrl); }
+void CUserProfile::setAvatarUrl(qo::String avatarUrl) {
+  fields_.shared.avatarUrl = std::move(avatarUrl);
+}
 qo::String CUserProfile::getAvatarUrl() { return fields_.shared.avatarUrl; }
 qo::Time CUserProfile::getBirthdate() { return fields_.birthdate; }
 void CUserProfile::setBirthdate(qo::Time birthdate) { fields_.birthdate = birthdate; }
@@ -198,7 +216,9 @@ void CUserProfile::AddStatus(const eSAVED_STATUS& status) {
 qo::SavedStatusTable& CUserProfile::GetCustomStatus() { return fields_.savedStatuses; }
 void CUserProfile::SetLastStatus(tagSTATUS status) { fields_.lastStatus = status; }
 tagSTATUS CUserProfile::GetLastStatus() { return fields_.lastStatus; }
-void CUserProfile::setJsonUserSettings(std::uint32_t settings) { fields_.jsonUserSettings = settings; }
+void CUserProfile::setJsonUserSettings(std::uint32_t settings) {
+  fields_.jsonUserSettings = settings;
+}
 std::uint32_t CUserProfile::getJsonUserSettings() { return fields_.jsonUserSettings; }
 
 // --- IUserProfile_02 ---------------------------------------------------------------------

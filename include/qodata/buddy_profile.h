@@ -253,22 +253,25 @@ class QODATA_API CBuddyProfile
 
   /// The buddy's own fields that a copy carries (with the user profile's SharedFields).
   struct BuddyFields {
-    qo::String screenName;
-    qo::String quickCode;
-    qo::String addBuddyRequester;
-    qo::String groupName;
-    bool favorite = false;           // our choice of starting value
-    bool accepted = false;           // our choice of starting value
-    std::int32_t blii = 0;           // our choice of starting value: no BLII number yet
-    std::int32_t acceptStatus = 0;   // our choice of starting value
-    std::int32_t domain = 0;
-    std::uint32_t toggleFlags = 0;
-    tagLOGON_STATUS logonStatus = static_cast<tagLOGON_STATUS>(0);  // our choice of start
-    qo::StringList groupList;
-    qo::StringList resourceList;  // no two entries equal ignoring case when filled by AddResource
-    double psmsRate = 0.0;        // our choice of starting value
-    qo::String psmsCurrency;
-    bool operator==(const BuddyFields& other) const;  // member by member
+    qo::String screenName;         ///< The screen name.
+    qo::String quickCode;          ///< The quick code.
+    qo::String addBuddyRequester;  ///< The requester of a pending add-buddy request.
+    qo::String groupName;          ///< The group name.
+    bool favorite = false;  ///< Whether the buddy is a favourite; our choice of starting value.
+    bool accepted = false;  ///< Whether the buddy was accepted; our choice of starting value.
+    std::int32_t blii = 0;  ///< The BLII number; our choice of starting value: no BLII number yet.
+    std::int32_t acceptStatus = 0;  ///< The accept status; our choice of starting value.
+    std::int32_t domain = 0;        ///< The domain code (the network).
+    std::uint32_t toggleFlags = 0;  ///< The toggle flags.
+    tagLOGON_STATUS logonStatus =
+        static_cast<tagLOGON_STATUS>(0);  ///< The logon status; our choice of start.
+    qo::StringList groupList;             ///< The group list.
+    qo::StringList resourceList;  ///< The connected resources; no two entries equal ignoring case
+                                  ///< when filled by AddResource.
+    double psmsRate = 0.0;        ///< The PSMS rate; our choice of starting value.
+    qo::String psmsCurrency;      ///< The PSMS currency.
+    /// Member by member.
+    bool operator==(const BuddyFields& other) const;
   };
 
   /// The buddy's own data, read-only.

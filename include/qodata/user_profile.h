@@ -314,61 +314,66 @@ class QODATA_API CUserProfile
 
   /// The user-profile fields that a buddy's assignment carries as well (CBuddyProfile).
   struct SharedFields {
-    qo::String quilloId;  // normal form, written only by setQuilloID
-    qo::String password;
-    qo::String lastName;
-    qo::String firstName;
-    qo::String email;
-    qo::String streetAddress;
-    qo::String city;
-    qo::String state;
-    qo::String country;
-    qo::String telephone;
-    qo::String fax;
-    qo::String profile;  // filled only by assignment
-    qo::String provider;
-    qo::String profileImage;
-    qo::String statusMessage;
-    qo::String avatarFileKey;
-    qo::String bigImage;
-    qo::String smallImage;
-    qo::String avatarUrl;
-    std::int32_t age = 0;
-    tagGENDER gender = static_cast<tagGENDER>(2);
-    tagMOOD mood = static_cast<tagMOOD>(0);
-    tagSTATUS status = static_cast<tagSTATUS>(-1);
-    bool messageStoreEnabled = false;
-    bool smsForwardingEnabled = false;
-    bool searchable = false;
-    bool emailForwarding = false;
-    bool unifiedAccount = false;  // written only by setQuilloID
-    bool operator==(const SharedFields& other) const;  // member by member
+    qo::String quilloId;       ///< The Quillo ID; normal form, written only by setQuilloID.
+    qo::String password;       ///< The password.
+    qo::String lastName;       ///< The last name.
+    qo::String firstName;      ///< The first name.
+    qo::String email;          ///< The e-mail address.
+    qo::String streetAddress;  ///< The street address.
+    qo::String city;           ///< The city.
+    qo::String state;          ///< The state.
+    qo::String country;        ///< The country.
+    qo::String telephone;      ///< The telephone number.
+    qo::String fax;            ///< The fax number.
+    qo::String profile;        ///< The profile text; filled only by assignment.
+    qo::String provider;       ///< The provider.
+    qo::String profileImage;   ///< The profile image.
+    qo::String statusMessage;  ///< The status message.
+    qo::String avatarFileKey;  ///< The avatar file key.
+    qo::String bigImage;       ///< The big image.
+    qo::String smallImage;     ///< The small image.
+    qo::String avatarUrl;      ///< The avatar URL.
+    std::int32_t age = 0;      ///< The age.
+    tagGENDER gender = static_cast<tagGENDER>(2);   ///< The gender.
+    tagMOOD mood = static_cast<tagMOOD>(0);         ///< The mood.
+    tagSTATUS status = static_cast<tagSTATUS>(-1);  ///< The status.
+    bool messageStoreEnabled = false;               ///< Whether the message store is enabled.
+    bool smsForwardingEnabled = false;              ///< Whether SMS forwarding is enabled.
+    bool searchable = false;                        ///< Whether the profile is listed in searches.
+    bool emailForwarding = false;                   ///< Whether e-mail forwarding is on.
+    bool unifiedAccount =
+        false;  ///< Whether the identifier is a unified account; written only by setQuilloID.
+    /// Member by member.
+    bool operator==(const SharedFields& other) const;
   };
 
   /// Everything a copy of the profile carries (all but the holder count).
   struct Fields {
-    SharedFields shared;
-    qo::String oldPassword;
-    qo::String globalId;  // written only by the request key "GLOBAL_ID"
-    qo::Time birthdate = 0;
-    qo::String walletUserKey;
-    qo::StringList addressList;
-    qo::StringList telephoneList;
-    qo::StringList emailList;
-    bool emailUpdates = false;
-    std::int32_t idleTime = 0;  // our choice of starting value: not idle
-    qo::String theme;
-    std::int32_t emailVerified = 0;
-    std::uint32_t settings = 0;
-    qo::StringMap profileRequest;
-    qo::SavedStatusTable savedStatuses;
-    tagSTATUS lastStatus = static_cast<tagSTATUS>(0);  // our choice of starting value
-    std::uint32_t jsonUserSettings = 0;
-    qo::String walletId;
-    qo::String walletPassword;
-    double walletBalance = 0.0;  // our choice of starting value: an empty wallet
-    qo::String walletCurrency;
-    bool operator==(const Fields& other) const;  // member by member
+    SharedFields shared;           ///< The fields a buddy copy carries as well.
+    qo::String oldPassword;        ///< The old password.
+    qo::String globalId;           ///< The global ID; written only by the request key "GLOBAL_ID".
+    qo::Time birthdate = 0;        ///< The birthdate.
+    qo::String walletUserKey;      ///< The wallet user key.
+    qo::StringList addressList;    ///< Further postal addresses.
+    qo::StringList telephoneList;  ///< Further telephone numbers.
+    qo::StringList emailList;      ///< Further e-mail addresses.
+    bool emailUpdates = false;     ///< Whether e-mail updates are on.
+    std::int32_t idleTime = 0;     ///< The idle time; our choice of starting value: not idle.
+    qo::String theme;              ///< The theme.
+    std::int32_t emailVerified = 0;      ///< Whether the e-mail address is verified.
+    std::uint32_t settings = 0;          ///< The settings bits.
+    qo::StringMap profileRequest;        ///< The last profile request kept.
+    qo::SavedStatusTable savedStatuses;  ///< The saved custom statuses.
+    tagSTATUS lastStatus =
+        static_cast<tagSTATUS>(0);       ///< The last status; our choice of starting value.
+    std::uint32_t jsonUserSettings = 0;  ///< The JSON user settings.
+    qo::String walletId;                 ///< The wallet ID.
+    qo::String walletPassword;           ///< The wallet password.
+    double walletBalance =
+        0.0;  ///< The wallet balance; our choice of starting value: an empty wallet.
+    qo::String walletCurrency;  ///< The wallet currency.
+    /// Member by member.
+    bool operator==(const Fields& other) const;
   };
 
   /// The profile's data, read-only.
