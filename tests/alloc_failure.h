@@ -1,6 +1,5 @@
-// Allocation-failure injection for the alloc_failure_*_test programs. Including this header
-// replaces the global operator new and delete in the program (so it is included by exactly one
-// source file of each program): once armed with N, the N-th allocation fails (std::bad_alloc,
+// Allocation-failure injection for the alloc_failure_tests program, whose alloc_failure.cpp
+// replaces the global operator new and delete: once armed with N, the N-th allocation fails (std::bad_alloc,
 // or null for the nothrow forms). The live-block count lets a test see an allocation that a
 // failed operation did not give back. The over-aligned forms stay the runtime's own, in pairs:
 // nothing here is over-aligned. Under the sanitizers the replacements take the place of the
@@ -627,17 +626,3 @@ inline std::vector<tagCONTAINER_DATATYPE> ClassCodes() {
 }
 
 }  // namespace qo::test
-
-// --- The replaceable allocation functions ---------------------------------------------------
-
-#define QO_TEST_REPLACE_NEW_DELETE(ARRAY)                                                          \
-  void* operator new ARRAY(std::size_t n) { return qo::test::Allocate(n, false); }                 \
-  void* operator new ARRAY(std::size_t n, const std::nothrow_t&) noexcept {                        \
-    return qo::test::Allocate(n, true);                                                            \
-  }                                                                                                \
-  void operator delete ARRAY(void* block) noexcept { qo::test::Free(block); }                      \
-  void operator delete ARRAY(void* block, std::size_t) noexcept { qo::test::Free(block); }         \
-  void operator delete ARRAY(void* block, const std::nothrow_t&) noexcept { qo::test::Free(block); }
-QO_TEST_REPLACE_NEW_DELETE()
-QO_TEST_REPLACE_NEW_DELETE([])
-#undef QO_TEST_REPLACE_NEW_DELETE
