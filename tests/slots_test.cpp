@@ -1,0 +1,239 @@
+// Binary compatibility of every interface: callers across the library boundary reach each
+// operation by its vtable slot, and the classes with several interfaces keep their base order.
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <typeinfo>
+
+#include "qodata/qodata.h"
+#include "slot_index.h"
+
+namespace {
+
+using qo::String;
+using qo::Time;
+using I32 = std::int32_t;
+using U32 = std::uint32_t;
+
+TEST(SlotOrder, FrameworkInterfaces) {
+  EXPECT_CONTAINER_SLOTS(IDataContainer);
+  EXPECT_SLOTS(IDataFactory, 0, CreateInstance, Copy, ReleaseInstance);
+  EXPECT_SLOTS(IUnknown, 0, QueryInterface, AddRef, Release);
+  EXPECT_SLOTS(IDataFactory2, 3, GetVersion, CreateContainer, ReleaseContainer);
+  // The checker itself reports an operation out of place.
+  EXPECT_NONFATAL_FAILURE(EXPECT_SLOTS(IDataContainer, 0, GetType, AddRef), "AddRef");
+}
+
+TEST(SlotOrder, UserProfileInterfaces) {
+  EXPECT_CONTAINER_SLOTS(
+      IUserProfile, setQuilloID, setPassword, setOldPassword, setName, setEmail, setAddressInfo,
+      setContactInfo, setProfile, setProvider, setAge, setGender, enableMessageStore,
+      enableSMSForwarding, enableEmailForwarding, setSearchable, setTheme, setIdleTime, getQuilloID,
+      getPassword, getOldPassword, getLastName, getFirstName, getEmail, getStreetAddress,
+      getCityAddress, getStateAddress, getCountryAddress, getFax, getTelephone, getProfile,
+      getProvider, getTheme, getIdleTime, getMood, getGender, getStatus, getAge,
+      isMessageStoreEnabled, isSMSForwardingEnabled, isSeachable, isEmailForwarding, setMood,
+      setStatus, isUnifiedAccount, setProfileImage, setStatusMessage, setAvatarFileKey,
+      getProfileImage, getStatusMessage, getAvatarFileKey, SetBigImage, SetSmallImage, GetBigImage,
+      GetSmallImage, SetWalletId, SetWalletPassword, SetWalletBalance, SetWalletCurrency,
+      GetWalletId, GetWalletPassword, GetWalletBalance, GetWalletCurrency);
+  EXPECT_CONTAINER_SLOTS(IUserProfile_01, setAvatarUrl, getAvatarUrl, getBirthdate, setBirthdate,
+                         getAddressList, setAddressList, getTelephoneList, setTelephoneList,
+                         getEmailList, setEmailList, setEmailVerified, isEmailVerified,
+                         getSettings, setSettings, SetProfileRqst, GetProfileRqst, GetGlobalID,
+                         setEmailUpdates, isEmailUpdates, isSearchable, AddStatus,
+                         GetCustomStatus, SetLastStatus, GetLastStatus, setJsonUserSettings,
+                         getJsonUserSettings);
+  EXPECT_CONTAINER_SLOTS(IUserProfile_02, setWalletUserKey, getWalletUserKey);
+}
+
+TEST(SlotOrder, BuddyProfileInterfaces) {
+  EXPECT_CONTAINER_SLOTS(IBuddyProfile_01, SetToogleFlags, GetToogleFlags, GetRealQuilloId,
+                         GetToogleStatus, getAddBuddyRequester, getGroupList, setGroupList,
+                         getBirthdate, getAddressList, getTelephoneList, getEmailList,
+                         GetResourceList, SetResourceList, AddResource, RemoveResource,
+                         SetPresence);
+  EXPECT_CONTAINER_SLOTS(
+      IBuddyProfile, setScreenName, setFavoriteBuddy, setAcceptStatus, setBLII, setQuickCode,
+      setLogonStatus, setAccepted, setAddBuddyRequester, setDomain, SetGroupName, getScreenName,
+      getQuickCode, GetGroupName, isFavoriteBuddy, getAcceptStatus, getBlii, getDomain,
+      getLogonStatus, Copy, getQuilloID, getLastName, getFirstName, getEmail, getStreetAddress,
+      getCityAddress, getStateAddress, getCountryAddress, getFax, getTelephone, getProfile,
+      getProvider, isMessageStoreEnabled, isSMSForwardingEnabled, isSeachable, getMood, getGender,
+      getStatus, getAge, isEmailForwarding, isUnifiedAccount, getProfileImage, getStatusMessage,
+      getAvatarFileKey, GetBigImage, GetSmallImage, IsAccepted, SetPSMSRate, SetPSMSCurrency,
+      GetPSMSRate, GetPSMSCurrency);
+}
+
+TEST(SlotOrder, BuddyListAndTransport) {
+  EXPECT_CONTAINER_SLOTS(IBuddyList, clearList, clearCopyOfList, size, sort, search, getList,
+                         GetList, addBuddyRecord);
+  using List = IBuddyList;
+  using Buddy = IBuddyProfile;
+  EXPECT_OVERLOAD_SLOT(List, removeBuddyRecord, std::int32_t (List::*)(std::int32_t), 13);
+  EXPECT_OVERLOAD_SLOT(List, removeBuddyRecord, std::int32_t (List::*)(qo::String), 14);
+  EXPECT_OVERLOAD_SLOT(List, updateBuddyRecord, std::int32_t (List::*)(qo::String, Buddy*), 15);
+  EXPECT_OVERLOAD_SLOT(List, updateBuddyRecord, std::int32_t (List::*)(Buddy*, Buddy*), 16);
+  EXPECT_OVERLOAD_SLOT(List, getBuddyProfileRecord, Buddy* (List::*)(std::int32_t), 17);
+  EXPECT_OVERLOAD_SLOT(List, getBuddyProfileRecord, Buddy* (List::*)(qo::String), 18);
+
+  EXPECT_CONTAINER_SLOTS(ITransport, SetTransportNumber1, SetTransportText1, SetTransportText2,
+                         SetTransportText3, SetTransportNumber2, SetTransportNumber3,
+                         SetTransportNumber4, SetTransportNumber5, GetTransportNumber1,
+                         GetTransportText1, GetTransportText2, GetTransportText3,
+                         GetTransportNumber2, GetTransportNumber3, GetTransportNumber4,
+                         GetTransportNumber5, SetTransportNumber6, GetTransportNumber6);
+}
+
+// The profiles derive from their interfaces in the base order: the object starts with the
+// first interface's vtable and each further one follows at a higher offset.
+template <class T, class... Interfaces>
+void ExpectBaseOrder() {
+  T object;
+  const char* views[] = {reinterpret_cast<const char*>(static_cast<Interfaces*>(&object))...};
+  EXPECT_EQ(views[0], reinterpret_cast<const char*>(&object)) << typeid(T).name();
+  for (std::size_t i = 1; i < sizeof...(Interfaces); ++i) EXPECT_LT(views[i - 1], views[i]) << i;
+}
+
+TEST(SlotOrder, ProfilesKeepTheirBaseOrder) {
+  ExpectBaseOrder<CUserProfile, IUserProfile, IUserProfile_01, IUserProfile_02>();
+  ExpectBaseOrder<CBuddyProfile, IBuddyProfile_01, IBuddyProfile, IUserProfile, IUserProfile_01,
+                  IUserProfile_02>();
+}
+
+TEST(SlotOrder, MessagingInterfaces) {
+  using Msg = IMessage;
+  using Medium = tagSEND_MEDIUM;
+  EXPECT_CONTAINER_SLOTS(IMessage, addRecipient, setAttachment, setChargingOption,
+                         removeAttachment, setUnicode, setRecipient, setMessage, setSender);
+  EXPECT_OVERLOAD_SLOT(Msg, setTimeStamp, void (Msg::*)(String), 13);
+  EXPECT_OVERLOAD_SLOT(Msg, setTimeStamp, void (Msg::*)(Time), 14);
+  EXPECT_SLOTS(IMessage, 15, setSendMedium);
+  EXPECT_OVERLOAD_SLOT(Msg, SetParameters, void (Msg::*)(String, String, String, Medium, Time), 16);
+  EXPECT_OVERLOAD_SLOT(Msg, SetParameters, void (Msg::*)(String, String, String, Medium, String),
+                       17);
+  EXPECT_SLOTS(IMessage, 18, getSender, getMessage);
+  EXPECT_OVERLOAD_SLOT(Msg, getRecipient, qo::StringList* (Msg::*)(Medium), 20);
+  EXPECT_OVERLOAD_SLOT(Msg, getRecipient, String (Msg::*)(), 21);
+  EXPECT_SLOTS(IMessage, 22, getRecipientCount, isUnicode, getTimeStamp, convertStringToTime,
+               getAttachmentInterface, getSendMedium, getChargingOption);
+  EXPECT_OVERLOAD_SLOT(Msg, SetStatusTime, void (Msg::*)(Time), 29);
+  EXPECT_OVERLOAD_SLOT(Msg, SetStatusTime, void (Msg::*)(String), 30);
+  EXPECT_SLOTS(IMessage, 31, SetStatus, getStatus, getStatusTime, Copy, ClearReceipients);
+  EXPECT_CONTAINER_SLOTS(IMessage_01, SetBuddyProfile, GetBuddyProfile);
+  EXPECT_CONTAINER_SLOTS(IMessage_02, setWalletUserKey, getWalletUserKey);
+
+  using Sys = ISystemMessage;
+  using Type = SYSTEM_MSG_TYPE;
+  EXPECT_CONTAINER_SLOTS(ISystemMessage);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters,
+                       void (Sys::*)(String, I32, Type, I32, String, String, I32, I32), 5);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters,
+                       void (Sys::*)(String, I32, Type, I32, String, String, I32), 6);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String, I32, Type, I32, String, String),
+                       7);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String, I32, Type, I32, String), 8);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String, I32, Type), 9);
+  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void (Sys::*)(String), 10);
+  EXPECT_SLOTS(ISystemMessage, 11, SetUserResponse, GetUserResponse, getMsgContent, getMsgID,
+               getType, getEventId, getMsgType, IsFinal, IsModal);
+
+  EXPECT_CONTAINER_SLOTS(IMessageAttachment, getAttachmentType, getAttachment, SetAttachmentType,
+                         SetAttachment);
+  EXPECT_CONTAINER_SLOTS(IMessageList, AddHead, clear, GetSize, GetHeadPosition, GetNext);
+}
+
+TEST(SlotOrder, ServiceInterfaces) {
+  EXPECT_CONTAINER_SLOTS(IGenericDataContainer, SetContainer, SetInteger, SetString, GetContainer,
+                         GetInteger, GetString, GetBoolean);
+  EXPECT_CONTAINER_SLOTS(IGenericEvent, AddString, RemoveString, GetStrings, SetNumber, GetNumber,
+                         SetText, GetText);
+  EXPECT_CONTAINER_SLOTS(IApplicationEvent, SetApplicationEvent, GetEventId, GetEventKind,
+                         GetEventData);
+  EXPECT_CONTAINER_SLOTS(IQoDataCollection, GetHeadPosition, GetNext, Add, GetCount, SetUserValue,
+                         GetUserValue, RemoveAll, RemoveAt);
+  // IDataSource overloads GetDataInterface: the container's stays in slot 2.
+  using Source = IDataSource;
+  EXPECT_SLOTS(IDataSource, 5, SetDataType, SetData, GetDataType, GetData);
+  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface, std::int32_t (Source::*)(IBuddyProfile**), 9);
+  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface, std::int32_t (Source::*)(IUserProfile**), 10);
+  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface,
+                       std::int32_t (Source::*)(tagCONTAINER_DATATYPE, void**), 2);
+  EXPECT_CONTAINER_SLOTS(
+      IConnectionProperties, getServerHost, getServerPort, getConnectAttempts, getServerType,
+      getProxyHost, getProxyPort, getProxyType, getProxyUserName, getProxyPassword,
+      useProxyAuthentication, useProxyConnection, getUrl, getRefresh, getTimeOut, getRetries,
+      setServerHost, setServerPort, setServerType, setConnectAttempts, setProxyHost, setProxyPort,
+      setProxyType, setProxyUserName, setProxyPassword, setUseProxyAuthentication,
+      setUseProxyConnection, setUrl, setRefresh, setTimeOut, setRetries, SetAutoconfigureStatus,
+      GetAutoconfigureStatus);
+  EXPECT_CONTAINER_SLOTS(IXMPPConnProperties, GetDomain, GetResource, GetPort, GetEncryptType,
+                         GetServer, GetTimeout, IsSSLWarningIgnored, IsPlainTextAllowed, SetDomain,
+                         SetResource, SetPort, SetServer, SetTimeout, SetSLLWarningIgnored,
+                         SetPlainTextAllowed, SetEncryptionType, Compare, IsWeb, SetWeb,
+                         SetBoshServer, GetBoshServer);
+  EXPECT_CONTAINER_SLOTS(
+      IWebRequest, SetRequest, GetBody, GetBodyLength, GetBodyType, GetBodyFlags, GetRequestId,
+      SetAddress, GetAddress, GetRequestKind, GetRequestOption, SetRequestOption, SetBody,
+      SetParameter, RemoveParameter, GetParameter, AddPart, RemovePart, GetPartValue, SetPartData,
+      GetPartData, GetPartNames, GetParameterNames, GetContextValue, SetContextValue, SetHeader,
+      GetHeaders, GetPrimaryText, SetPrimaryText, SetSecondaryText, GetSecondaryText, SetUserData,
+      GetUserData, GetValuePair, SetValuePair, GetRequestFlags, SetRequestFlags);
+  EXPECT_CONTAINER_SLOTS(ICagTokens, SetTokens, AddToken, GetTokenCount, GetToken, SetTokenCount);
+  EXPECT_CONTAINER_SLOTS(ICredit, getProvider, getTotalCredits, getUsedCredits, setProvider,
+                         setTotalCredits, setUsedCredits, Copy);
+  EXPECT_CONTAINER_SLOTS(ICreditList, putCredit, getHead, getNext, size, clear);
+  EXPECT_CONTAINER_SLOTS(IAds, SetParameters, SetImagePath, GetImagePath, GetURL, GetTooltip,
+                         GetSleepInterval, GetTransitionAnimation, GetAdsType, Copy);
+  EXPECT_CONTAINER_SLOTS(IAdsList, AddTail, clear, GetSize, GetHeadPosition, GetNext);
+}
+
+TEST(SlotOrder, PluginUiInterfaces) {
+  EXPECT_CONTAINER_SLOTS(IPluginInfo, SetAuthor, SetCopyRight, SetVersion, SetStatus,
+                         SetDescription, SetPluginPath, SetPluginType, SetLoadingOption,
+                         SetBrandKey, SetPluginId, GetAuthor, GetCopyRight, GetVersion,
+                         GetDescription, GetPluginPath, GetBrandKey, GetStatus, GetPluginId,
+                         GetPluginType, GetLoadOption);
+  using Element = IPluginUIElement;
+  EXPECT_CONTAINER_SLOTS(IPluginUIElement, SetPluginUILocation, SetLabel, SetCommandId);
+  EXPECT_OVERLOAD_SLOT(Element, SetImage, void (Element::*)(std::uint16_t), 8);
+  EXPECT_OVERLOAD_SLOT(Element, SetImage, void (Element::*)(qo::String), 9);
+  EXPECT_SLOTS(IPluginUIElement, 10, SetImageHandle, SetPluginId, SetEventGUID, SetEnabled,
+               SetVisible, SetUiFilter, IsEnabled, IsVisible, GetLabel, GetImage, GetImageHandle,
+               GetEventGUID, GetCommandId, GetPluginId, GetLocation, Copy, GetUiFilter);
+  EXPECT_CONTAINER_SLOTS(IPluginUIElement2, SetPUiKey, GetPUiKey, SetControlType, GetControlType,
+                         SetControlState, GetControlState);
+  EXPECT_CONTAINER_SLOTS(IPluginUIElementAction, SetPluginUIElement, SetPluginEvent, SetData,
+                         GetPluginElement, GetPluginEvent, GetData);
+  EXPECT_CONTAINER_SLOTS(IPluginWindowElement, LoadResource, UnloadResource, GetResourceHandle,
+                         GetDialogTemplate, GetDialogInit, GetHwnd, SetHwnd, SetDialogID,
+                         GetDialogID, GetID, SetID, AddControl, GetControls, GetControl,
+                         ShowWindow, GetCmdShow, SetWindowTextW, MoveWindow, Copy,
+                         SetEventHandler, GetEventHandler);
+
+  using Control = IPluginWindowControl;
+  using Key = tagPLUGINCONTROL_RES_KEY;
+  EXPECT_CONTAINER_SLOTS(IPluginWindowControl, SetHwnd, GetHwnd, GetID, GetLabel, GetRect,
+                         GetStyle, GetBitmap, ShowWindow, SetWindowTextW, MoveWindow,
+                         LoadControlResource, UnloadControlResource);
+  EXPECT_OVERLOAD_SLOT(Control, AddResource, I32 (Control::*)(Key, U32), 17);
+  EXPECT_OVERLOAD_SLOT(Control, AddResource, I32 (Control::*)(Key, qo::String), 18);
+  EXPECT_OVERLOAD_SLOT(Control, GetResource, I32 (Control::*)(Key, U32&), 19);
+  EXPECT_OVERLOAD_SLOT(Control, GetResource, I32 (Control::*)(Key, qo::String&), 20);
+
+  using Command = IPluginControlCommand;
+  EXPECT_CONTAINER_SLOTS(IPluginControlCommand);
+  EXPECT_OVERLOAD_SLOT(Command, AddParam, void (Command::*)(U32, I32), 5);
+  EXPECT_OVERLOAD_SLOT(Command, AddParam, void (Command::*)(U32, U32), 6);
+  EXPECT_OVERLOAD_SLOT(Command, AddParam, void (Command::*)(U32, qo::String), 7);
+  EXPECT_SLOTS(Command, 8, SetCommandType, SetDialogId, SetControlId, SetFunctionId);
+  EXPECT_OVERLOAD_SLOT(Command, GetParam, I32 (Command::*)(U32, I32&), 12);
+  EXPECT_OVERLOAD_SLOT(Command, GetParam, I32 (Command::*)(U32, U32&), 13);
+  EXPECT_OVERLOAD_SLOT(Command, GetParam, I32 (Command::*)(U32, qo::String&), 14);
+  EXPECT_SLOTS(Command, 15, GetDialogId, GetControlId, GetFunctionId, GetCommandType);
+  EXPECT_CONTAINER_SLOTS(IPluginEventData, SetEventId, SetData, GetEventId, GetData);
+}
+
+}  // namespace
