@@ -5,6 +5,7 @@
 # Extra arguments go to the benchmark program (for instance --benchmark_filter=List_Add).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh" build bench
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQODATA_BUILD_BENCH=ON \
   -DQODATA_BUILD_TESTS=OFF -DQODATA_BUILD_EXAMPLES=OFF -DQODATA_WERROR=ON >/dev/null

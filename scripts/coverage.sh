@@ -10,13 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${COVERAGE_BUILD_DIR:-build-coverage}"
 
-scripts/deps.sh
-if ! command -v gcovr >/dev/null 2>&1; then
-  echo "installing: gcovr"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q gcovr
-fi
+scripts/deps.sh build test coverage
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DQODATA_COVERAGE=ON -DQODATA_WERROR=ON \
   -DQODATA_BUILD_EXAMPLES=OFF -DQODATA_INSTALL=OFF >/dev/null

@@ -3,7 +3,7 @@
 # plug-in with dlopen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh build
 cmake -S . -B build -DQODATA_WERROR=ON >/dev/null
 cmake --build build -j "$(nproc)" --target qodata qodata_host qodata_demo_plugin >/dev/null
 build/examples/qodata_host build/libqodata.so build/examples/libqodata_demo_plugin.so

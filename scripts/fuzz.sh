@@ -10,23 +10,15 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 build_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
 
-scripts/deps.sh
-# libFuzzer's runtime comes with clang's runtime libraries.
-if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' |
-    clang++ -x c++ -fsanitize=fuzzer - -o /dev/null 2>/dev/null; then
-  version="$(clang++ --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)"
-  echo "installing: libclang-rt-${version}-dev"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q "libclang-rt-${version}-dev"
-fi
+scripts/deps.sh build fuzz
 
 cmake -S . -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQODATA_BUILD_FUZZ=ON -DQODATA_BUILD_TESTS=OFF -DQODATA_BUILD_EXAMPLES=OFF \
   -DQODATA_INSTALL=OFF -DQODATA_WERROR=ON >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 
-for target in time_text profile_request identifier res_loader operations; do
+# The targets are the ones fuzz/CMakeLists.txt declares, written by the configure step.
+while read -r target; do
   scratch="$build_dir/corpus/$target"
   mkdir -p "$scratch"
   echo "== fuzz_$target for ${seconds}s"
@@ -34,12 +26,12 @@ for target in time_text profile_request identifier res_loader operations; do
   status=0
   "$build_dir/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -max_len=512 \
     -print_final_stats=1 -artifact_prefix="$build_dir/finding-$target-" \
-    "$scratch" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+    "$scratch" "fuzz/corpus/$target" </dev/null >"$log" 2>&1 || status=$?
   grep -E '^stat::number_of_executed_units' "$log" || true
   if [ "$status" -ne 0 ]; then
     tail -n 60 "$log"
     echo "fuzz_$target found a problem (status $status); the input is in $build_dir"
     exit 1
   fi
-done
+done <"$build_dir/fuzz_targets.txt"
 echo "== fuzzing passed"

@@ -4,7 +4,7 @@
 #   BUILD_DIR=build-asan scripts/test.sh -DQODATA_SANITIZE=ON
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh build test
 build_dir="${BUILD_DIR:-build}"
 jobs="$(nproc)"
 cmake -S . -B "$build_dir" -DQODATA_WERROR=ON "$@" >/dev/null

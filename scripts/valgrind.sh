@@ -9,13 +9,7 @@ cd "$(dirname "$0")/.."
 build_dir="${VALGRIND_BUILD_DIR:-build-rel}"
 jobs="$(nproc)"
 
-scripts/deps.sh
-if ! command -v valgrind >/dev/null 2>&1; then
-  echo "installing: valgrind"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q valgrind
-fi
+scripts/deps.sh build test valgrind
 
 start=$SECONDS
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQODATA_WERROR=ON \

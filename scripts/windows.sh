@@ -14,24 +14,7 @@ toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 started=$(date +%s)
 
 # --- Tools: the cross compiler (POSIX-threads variant), its binutils and Wine ---------------
-install_missing() {
-  local packages=(cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
-  local missing=()
-  for package in "${packages[@]}"; do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-  done
-  command -v llvm-rc >/dev/null 2>&1 || missing+=(llvm)  # the Linux side of the fixtures
-  [ -d /usr/src/googletest ] || missing+=(googletest)
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-  fi
-}
-install_missing
+scripts/deps.sh build windows
 installed=$(date +%s)
 
 # --- GoogleTest, built once with the same toolchain into a prefix inside the build folder ----
