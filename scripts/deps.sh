@@ -15,7 +15,7 @@ packages_of() {
     docs) echo doxygen ;;
     abi) echo abigail-tools git ;;
     bench) echo libbenchmark-dev python3 ;;
-    package) echo dpkg pkg-config file ;;
+    package) echo dpkg dpkg-dev pkg-config file ;;  # dpkg-dev: dpkg-shlibdeps
     valgrind) echo valgrind ;;
     format) echo clang-format ;;
     *) echo "deps.sh: unknown group '$1'" >&2; return 1 ;;
