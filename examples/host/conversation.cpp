@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "host.h"
+#include "system.h"
 
 namespace demo {
 namespace {
@@ -19,8 +20,7 @@ const char* MediumName(std::int32_t medium) {
 
 std::string LocalTimeText(qo::Time time) {
   const std::time_t seconds = static_cast<std::time_t>(time);
-  std::tm parts{};
-  localtime_r(&seconds, &parts);
+  const std::tm parts = LocalParts(seconds);
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
   return text;

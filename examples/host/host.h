@@ -10,7 +10,8 @@
 
 namespace demo {
 
-// The library as the client application reaches it: a dlopen handle and the four entry points.
+// The library as the client application reaches it: a module handle (system.h) and the four
+// entry points.
 struct Library {
   void* handle = nullptr;
   PFN_CreateDataFactoryInstance createFactory = nullptr;

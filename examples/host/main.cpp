@@ -1,26 +1,23 @@
-// The demo host: loads libqodata with dlopen, as the client application does, and walks
-// through what the library offers, reaching it only through the exported functions and the
-// interfaces.
-#include <dlfcn.h>
-
+// The demo host: loads libqodata (qodata.dll on Windows) at run time, as the client
+// application does, and walks through what the library offers, reaching it only through the
+// exported functions and the interfaces.
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
 
 #include "host.h"
+#include "system.h"
 
 namespace {
 
 bool Load(const char* path, demo::Library& library) {
-  library.handle = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+  library.handle = demo::LoadModule(path);
   if (library.handle == nullptr) {
-    std::fprintf(stderr, "cannot load %s: %s\n", path, dlerror());
+    std::fprintf(stderr, "cannot load %s: %s\n", path, demo::LoadError().c_str());
     return false;
   }
-  library.createFactory = reinterpret_cast<PFN_CreateDataFactoryInstance>(dlsym(library.handle, "CreateDataFactoryInstance"));
-  library.freeFactory = reinterpret_cast<PFN_FreeDataFactoryInstance>(dlsym(library.handle, "FreeDataFactoryInstance"));
-  library.createAppCom = reinterpret_cast<PFN_CreateAppComInstance>(dlsym(library.handle, "CreateAppComInstance"));
-  library.destroyAppCom = reinterpret_cast<PFN_DestroyAppComInstance>(dlsym(library.handle, "DestroyAppComInstance"));
+  library.createFactory = reinterpret_cast<PFN_CreateDataFactoryInstance>(demo::FindEntryPoint(library.handle, "CreateDataFactoryInstance"));
+  library.freeFactory = reinterpret_cast<PFN_FreeDataFactoryInstance>(demo::FindEntryPoint(library.handle, "FreeDataFactoryInstance"));
+  library.createAppCom = reinterpret_cast<PFN_CreateAppComInstance>(demo::FindEntryPoint(library.handle, "CreateAppComInstance"));
+  library.destroyAppCom = reinterpret_cast<PFN_DestroyAppComInstance>(demo::FindEntryPoint(library.handle, "DestroyAppComInstance"));
   return library.createFactory && library.freeFactory && library.createAppCom && library.destroyAppCom;
 }
 
@@ -30,8 +27,7 @@ int main(int argc, char** argv) {
   const char* path = argc > 1 ? argv[1] : "libqodata.so";
   const char* pluginPath = argc > 2 ? argv[2] : "libqodata_demo_plugin.so";
   // Time texts are local time; the demo fixes its zone so that its output is the same everywhere.
-  setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-  tzset();
+  demo::SetTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
   demo::Library library;
   if (!Load(path, library)) return 1;
 
@@ -59,6 +55,6 @@ int main(int argc, char** argv) {
               ledger.taken() == ledger.given() ? "nothing left behind" : "LEAKED");
   library.destroyAppCom(&appCom);
   library.freeFactory(&factory);
-  dlclose(library.handle);
+  demo::UnloadModule(library.handle);
   return ledger.taken() == ledger.given() ? 0 : 2;
 }

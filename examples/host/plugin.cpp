@@ -1,9 +1,8 @@
 // The plug-in: the host hands a separately built plug-in a UI element action that carries a
 // data source with a copy of a buddy, and prints the containers the plug-in answers with.
-#include <dlfcn.h>
-
 #include "../plugin/demo_plugin.h"
 #include "host.h"
+#include "system.h"
 
 namespace demo {
 namespace {
@@ -58,11 +57,11 @@ void PrintWindow(IPluginWindowElement* window) {
 
 void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath) {
   Heading("A plug-in");
-  void* plugin = dlopen(pluginPath, RTLD_NOW | RTLD_LOCAL);
-  auto run = plugin ? reinterpret_cast<PFN_QodataDemoPluginRun>(dlsym(plugin, "QodataDemoPluginRun")) : nullptr;
+  void* plugin = LoadModule(pluginPath);
+  auto run = plugin ? reinterpret_cast<PFN_QodataDemoPluginRun>(FindEntryPoint(plugin, "QodataDemoPluginRun")) : nullptr;
   if (run == nullptr) {
-    std::printf("  cannot load the plug-in %s: %s\n", pluginPath, dlerror());
-    if (plugin != nullptr) dlclose(plugin);
+    std::printf("  cannot load the plug-in %s: %s\n", pluginPath, LoadError().c_str());
+    if (plugin != nullptr) UnloadModule(plugin);
     return;
   }
 
@@ -88,7 +87,7 @@ void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath) {
   context.ledger.Gave(action);
   if (result != S_OK || reply == nullptr) {
     std::printf("  the plug-in answered 0x%08X\n", static_cast<unsigned>(result));
-    dlclose(plugin);
+    UnloadModule(plugin);
     return;
   }
   auto* answer = static_cast<IQoDataCollection*>(context.ledger.Took(reply));
@@ -102,7 +101,7 @@ void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath) {
     }
   }
   context.ledger.Gave(answer);  // before the plug-in goes: its templates point into its module
-  dlclose(plugin);
+  UnloadModule(plugin);
 }
 
 }  // namespace demo

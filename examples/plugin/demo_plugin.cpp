@@ -3,11 +3,18 @@
 // a control command and a window element built from the plug-in's own resource module.
 #include "demo_plugin.h"
 
-#include <dlfcn.h>
-
 #include <string>
 
+#include "own_module.h"
+
 namespace {
+
+#ifdef _WIN32
+
+// On Windows the resources are compiled into the plug-in's DLL, which is their module.
+HINSTANCE Resources() { return static_cast<HINSTANCE>(demo_plugin::OwnModule()); }
+
+#else
 
 // The plug-in's resource module (its .res file next to the shared object). Dialog templates
 // point into it, so it stays loaded until the plug-in is unloaded.
@@ -15,11 +22,8 @@ HINSTANCE g_resources = nullptr;
 
 HINSTANCE Resources() {
   if (g_resources != nullptr) return g_resources;
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&QodataDemoPluginRun), &info) == 0 || info.dli_fname == nullptr) {
-    return nullptr;
-  }
-  std::string path = info.dli_fname;
+  std::string path = demo_plugin::OwnPath();
+  if (path.empty()) return nullptr;
   path = path.substr(0, path.find_last_of('/') + 1) + "demo_plugin.res";
   g_resources = qo::platform::LoadResourceModule(path.c_str());
   return g_resources;
@@ -28,6 +32,8 @@ HINSTANCE Resources() {
 __attribute__((destructor)) void UnloadResources() {
   if (g_resources != nullptr) qo::platform::FreeResourceModule(g_resources);
 }
+
+#endif
 
 template <class Interface>
 Interface* Make(IDataFactory2* factory, tagCONTAINER_DATATYPE code) {
@@ -38,7 +44,7 @@ Interface* Make(IDataFactory2* factory, tagCONTAINER_DATATYPE code) {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) HRESULT QodataDemoPluginRun(
+extern "C" QODATA_DEMO_PLUGIN_EXPORT HRESULT QodataDemoPluginRun(
     IApplicationCom* app, IDataContainer* request, IDataContainer** reply) {
   void* view = nullptr;
   if (app->QueryInterface(IID_IDataFactory2, &view) != S_OK) return E_FAIL;

@@ -1,13 +1,20 @@
-// The demo plug-in's one entry point, as the host resolves it with dlsym.
+// The demo plug-in's one entry point, as the host resolves it (dlsym, or GetProcAddress).
 #pragma once
 
 #include "qodata/qodata.h"
 
+#ifdef _WIN32
+#define QODATA_DEMO_PLUGIN_EXPORT __declspec(dllexport)
+#else
+#define QODATA_DEMO_PLUGIN_EXPORT __attribute__((visibility("default")))
+#endif
+
 // Handles a UI element action (`request`, borrowed) and answers with a data collection of the
 // containers it made (`*reply`, one holder owned by the caller). The plug-in makes every
 // container through `app`. S_OK, or E_INVALIDARG when the action carries no buddy.
-extern "C" HRESULT QodataDemoPluginRun(IApplicationCom* app, IDataContainer* request,
-                                       IDataContainer** reply);
+extern "C" QODATA_DEMO_PLUGIN_EXPORT HRESULT QodataDemoPluginRun(IApplicationCom* app,
+                                                                IDataContainer* request,
+                                                                IDataContainer** reply);
 using PFN_QodataDemoPluginRun = HRESULT (*)(IApplicationCom*, IDataContainer*, IDataContainer**);
 
 // Identifiers shared by the plug-in and the host that reads its answer.
