@@ -36,6 +36,7 @@ groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(build test)
 missing=()
 for group in "${groups[@]}"; do
+  packages_of "$group" >/dev/null || exit 2
   for package in $(packages_of "$group"); do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
   done
