@@ -45,16 +45,17 @@ TEST(ConnectionProperties, DefaultsAndCopiesOfEverySettingButNotTheHolders) {
                  String(u"secret"), true, true, String(u"http://config"), 7, -2, 0, 0);
   EXPECT_EQ(Settings(source), filled);
 
-  auto* clone = static_cast<IConnectionProperties*>(source.Clone());
-  EXPECT_EQ(Settings(*clone), filled);
+  // Copies carry every field, the two that no operation reaches included.
+  auto* clone = static_cast<CConnectionProperties*>(
+      static_cast<IConnectionProperties*>(source.Clone()));
+  EXPECT_EQ(clone->fields(), source.fields());
   clone->Release();
-  CConnectionProperties copied(source);
-  EXPECT_EQ(Settings(copied), filled);
+  EXPECT_EQ(CConnectionProperties(source).fields(), source.fields());
   CConnectionProperties target;
   target.AddRef();
   EXPECT_EQ(&(target & source), &target);
   EXPECT_EQ(target.HolderCount(), 2u);
-  EXPECT_EQ(Settings(target), filled);
+  EXPECT_EQ(target.fields(), source.fields());
 }
 
 TEST(XmppConnProperties, DefaultsAndTheBoshServerIsTheServer) {
