@@ -1,0 +1,59 @@
+// The copies of every class, filled from the shared table: Clone, copy construction and
+// assignment carry everything the source holds and stay independent of it afterwards; the
+// holder counts of copies are the container template's (see the contract test).
+#include <gtest/gtest.h>
+
+#include <type_traits>
+
+#include "container_table.h"
+
+namespace {
+
+using qo::test::Fill;
+using qo::test::Fresh;
+using qo::test::Owned;
+using qo::test::Snapshot;
+
+TEST(Copies, CloneOfEveryClassCarriesEverythingAndStaysApart) {
+  for (tagCONTAINER_DATATYPE code : qo::test::ClassCodes()) {
+    SCOPED_TRACE(code);
+    Owned source = Fresh(code, 1);
+    const Snapshot filled(source.get());
+    EXPECT_FALSE(filled.Matches(Fresh(code, 2).get())) << "the snapshot sees the filling";
+    Owned clone = Owned::Adopt(source->Clone());
+    EXPECT_TRUE(filled.Matches(clone.get()));
+    Fill(clone.get(), 2);
+    EXPECT_TRUE(filled.Matches(source.get()));
+  }
+}
+
+TEST(Copies, CopyConstructionAndAssignmentCarryEverything) {
+  using Direct = qo::test::CopyableClasses::With<PluginEventData>;
+  Direct::ForEach([](auto* type, tagCONTAINER_DATATYPE code, const char* name) {
+    using T = std::remove_pointer_t<decltype(type)>;
+    SCOPED_TRACE(name);
+    Owned source = Fresh(code, 1);
+    const Snapshot filled(source.get());
+    const T& from = *dynamic_cast<T*>(source.get());
+    T copied(from);
+    auto* copy = static_cast<typename T::MainInterface*>(&copied);
+    EXPECT_TRUE(filled.Matches(copy));
+    EXPECT_EQ(copied.HolderCount(), 1u);
+    Fill(copy, 2);
+    EXPECT_TRUE(filled.Matches(source.get()));
+
+    // Onto an empty target: some classes append lists on assignment.
+    Owned target = Fresh(code, 0);
+    T& to = *dynamic_cast<T*>(target.get());
+    EXPECT_EQ(&(to = from), &to);
+    EXPECT_TRUE(filled.Matches(target.get()));
+    if constexpr (requires { to & from; }) {
+      Owned other = Fresh(code, 0);
+      T& viaAmpersand = *dynamic_cast<T*>(other.get());
+      EXPECT_EQ(&(viaAmpersand & from), &viaAmpersand);
+      EXPECT_TRUE(filled.Matches(other.get()));
+    }
+  });
+}
+
+}  // namespace
