@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <type_traits>
 #include <typeinfo>
 #include <vector>
@@ -96,7 +97,15 @@ class Snapshot {
 
 inline void Snapshot::Take(IDataContainer* c) {
   Same(c, [](IDataContainer* x) { return x->GetType(); });  // first: the casts below rely on it
-  Records<CUserProfile, CBuddyProfile, CMessage, CSystemMessage, CMessageAttachment,
+  if (dynamic_cast<CBuddyProfile*>(c) != nullptr) {  // a buddy carries the shared part of a profile
+    Same(c, [](IDataContainer* x) {
+      auto* buddy = dynamic_cast<CBuddyProfile*>(x);
+      return std::pair(buddy->fields().shared, buddy->buddyFields());
+    });
+  } else {
+    Records<CUserProfile>(c);
+  }
+  Records<CMessage, CSystemMessage, CMessageAttachment,
           CConnectionProperties, CXMPPConnProperties, CCagTokens, CCredit, CAds, CPluginInfo,
           CPluginUIElement, CPluginUIElementAction, CPluginWindowElement, CPluginWindowControl,
           CPluginControlCommand, PluginEventData, CQoDataSource, CWebRequest, CGenericEvent,
