@@ -1,0 +1,146 @@
+// The dialog-template reader on templates built byte by byte: both forms field by field, the
+// ordinal and text forms, refusal of every cut-off template, and dialog units to pixels.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dialog_template.h"
+#include "dialog_units.h"
+
+namespace {
+
+using namespace qo::dialog;
+using Kind = NameOrOrdinal::Kind;
+
+// Little-endian template bytes.
+struct Bytes {
+  std::vector<std::uint8_t> v;
+  Bytes& W(std::uint16_t w) {
+    v.push_back(static_cast<std::uint8_t>(w));
+    v.push_back(static_cast<std::uint8_t>(w >> 8));
+    return *this;
+  }
+  Bytes& D(std::uint32_t d) { return W(static_cast<std::uint16_t>(d)).W(static_cast<std::uint16_t>(d >> 16)); }
+  Bytes& T(const std::u16string& text) {
+    for (char16_t unit : text) W(unit);
+    return W(0);
+  }
+  Bytes& Align() {
+    while (v.size() % 4 != 0) v.push_back(0);
+    return *this;
+  }
+};
+
+// A classic template: menu by ordinal, class by text, a font, and two items: a button whose
+// caption is an ordinal (an icon) with creation data, and a text-named class.
+std::vector<std::uint8_t> Classic() {
+  Bytes b;
+  b.D(0x80C80040).D(0x10).W(2).W(1).W(2).W(200).W(100).W(0xFFFF).W(5).T(u"Cls").T(u"Hi").W(8).T(u"F");
+  b.Align().D(0x50000003).D(0x200).W(0xFFFE).W(4).W(50).W(14).W(0xFFFF).W(0xFFFF).W(0x80);
+  b.W(0xFFFF).W(7).W(2).W(0xBBAA);
+  b.Align().D(0x50000000).D(0).W(1).W(1).W(2).W(2).W(9).T(u"QodataSwatch").T(u"T").W(0);
+  return b.v;
+}
+
+// An extended template: 32-bit item id, help ids, a bold italic font with its charset.
+std::vector<std::uint8_t> Extended() {
+  Bytes b;
+  b.W(1).W(0xFFFF).D(9).D(0x10).D(0x40).W(1).W(3).W(4).W(5).W(6).T(u"M").W(0).T(u"").W(9).W(700);
+  b.v.push_back(1);
+  b.v.push_back(2);
+  b.T(u"Face").Align().D(3).D(4).D(0x50000000).W(1).W(2).W(3).W(4).D(0x12345678).W(0xFFFF).W(0x85);
+  b.T(u"x").W(0);
+  return b.v;
+}
+
+TEST(DialogTemplate, ReadsBothFormsFieldByField) {
+  const std::vector<std::uint8_t> classicBytes = Classic();
+  const auto classic = ReadDialogTemplate(classicBytes.data(), classicBytes.size());
+  ASSERT_TRUE(classic);
+  EXPECT_FALSE(classic->extended);
+  EXPECT_EQ(classic->style, 0x80C80040u);
+  EXPECT_EQ(classic->exStyle, 0x10u);
+  EXPECT_EQ(classic->cx, 200);
+  EXPECT_EQ(classic->menu.kind, Kind::kOrdinal);
+  EXPECT_EQ(classic->menu.ordinal, 5);
+  EXPECT_EQ(classic->windowClass.text, u"Cls");
+  EXPECT_EQ(classic->title, u"Hi");
+  ASSERT_TRUE(classic->font);
+  EXPECT_EQ(classic->font->pointSize, 8);
+  EXPECT_EQ(classic->font->weight, 0);  // the classic form has no weight
+  EXPECT_EQ(classic->font->face, u"F");
+  ASSERT_EQ(classic->items.size(), 2u);
+  const DialogItem& icon = classic->items[0];
+  EXPECT_EQ(icon.x, -2);
+  EXPECT_EQ(icon.id, 0xFFFFu);  // 16 bits, not sign-extended
+  EXPECT_EQ(ClassName(icon.windowClass), u"Button");
+  EXPECT_EQ(icon.title.kind, Kind::kOrdinal);
+  EXPECT_EQ(icon.title.ordinal, 7);
+  EXPECT_EQ(icon.creationData, (std::vector<std::uint8_t>{0xAA, 0xBB}));
+  EXPECT_EQ(ClassName(classic->items[1].windowClass), u"QodataSwatch");
+  EXPECT_EQ(classic->items[1].title.text, u"T");
+
+  const std::vector<std::uint8_t> extendedBytes = Extended();
+  const auto extended = ReadDialogTemplate(extendedBytes.data(), extendedBytes.size());
+  ASSERT_TRUE(extended);
+  EXPECT_TRUE(extended->extended);
+  EXPECT_EQ(extended->helpId, 9u);
+  EXPECT_EQ(extended->exStyle, 0x10u);
+  EXPECT_EQ(extended->style, 0x40u);
+  EXPECT_EQ(extended->menu.text, u"M");
+  EXPECT_EQ(extended->windowClass.kind, Kind::kNone);
+  EXPECT_EQ(extended->font->weight, 700);
+  EXPECT_TRUE(extended->font->italic);
+  EXPECT_EQ(extended->font->charset, 2);
+  EXPECT_EQ(extended->font->face, u"Face");
+  ASSERT_EQ(extended->items.size(), 1u);
+  EXPECT_EQ(extended->items[0].helpId, 3u);
+  EXPECT_EQ(extended->items[0].exStyle, 4u);
+  EXPECT_EQ(extended->items[0].style, 0x50000000u);
+  EXPECT_EQ(extended->items[0].id, 0x12345678u);
+  EXPECT_EQ(ClassName(extended->items[0].windowClass), u"ComboBox");
+
+  for (std::uint16_t ordinal : {0x7F, 0x86}) EXPECT_EQ(PredefinedClassName(ordinal), nullptr);
+  EXPECT_EQ(ClassName({Kind::kOrdinal, 0x86, u""}), u"#134");
+}
+
+// Every cut of a template is refused and says where; copies of exactly the cut size let
+// AddressSanitizer see any read past them.
+TEST(DialogTemplate, RefusesEveryTruncatedTemplate) {
+  for (const std::vector<std::uint8_t>& whole : {Classic(), Extended()}) {
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+      const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+      std::string error;
+      EXPECT_FALSE(ReadDialogTemplate(cut.data(), cut.size(), &error)) << size;
+      EXPECT_NE(error.find("runs past the end of the template (byte "), std::string::npos) << error;
+    }
+  }
+  const std::vector<std::uint8_t> classic = Classic();
+  std::string error;
+  EXPECT_FALSE(ReadDialogTemplate(classic.data(), classic.size() - 8, &error));
+  EXPECT_EQ(error.rfind("item 2 of 2: window class runs past", 0), 0u) << error;
+  EXPECT_FALSE(ReadDialogTemplate(nullptr, 100));
+}
+
+TEST(DialogUnits, MapEdgeByEdgeWithEstimatedBaseUnits) {
+  EXPECT_EQ(MulDiv(7, 3, 2), 11);  // halves round away from zero
+  EXPECT_EQ(MulDiv(-7, 3, 2), -11);
+  EXPECT_EQ(MulDiv(5, 1, 3), 2);
+  DialogTemplate dialog;
+  EXPECT_EQ(EstimateBaseUnits(dialog).x, 8);  // no font: the system font's 8 x 16
+  EXPECT_EQ(EstimateBaseUnits(dialog).y, 16);
+  for (auto [points, x, y] : {std::tuple{8, 6, 13}, {9, 6, 14}, {0x7FFF, 6, 14}, {12, 8, 19}}) {
+    dialog.font = DialogFont{static_cast<std::uint16_t>(points), 0, false, 0, u""};
+    EXPECT_EQ(EstimateBaseUnits(dialog).x, x) << points;
+    EXPECT_EQ(EstimateBaseUnits(dialog).y, y) << points;
+  }
+  const PixelRect one = ToPixels(1, 1, 1, 1, BaseUnits{6, 13});
+  EXPECT_EQ(one.left, 2);    // 1.5 rounds up
+  EXPECT_EQ(one.width(), 1);  // right edge 3, not left + a rounded width
+  EXPECT_EQ(one.top, 2);
+  EXPECT_EQ(one.bottom, 3);
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+// The dialog-template reader against Windows' own dialog manager: every dialog of every
+// resource fixture (in each of its languages) is created with CreateDialogIndirectParamW, and
+// each child window (control id, class name, text, style, rectangle) must be what the reader
+// read for the matching item; rectangles are compared in pixels through MapDialogRect.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_template.h"
+
+namespace {
+
+using namespace qo::dialog;
+
+// A dialog resource of a fixture module.
+struct DialogResource {
+  std::string fixture;
+  std::uint16_t id;
+  WORD language;
+};
+
+// The class that the fixtures name by text; Windows creates a control only of a known class.
+constexpr wchar_t kSwatchClass[] = L"QodataSwatch";
+
+std::wstring FixtureDir() {
+  const std::string narrow = QODATA_FIXTURE_DIR;
+  return std::wstring(narrow.begin(), narrow.end());
+}
+
+std::vector<std::wstring> FixtureModules() {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((FixtureDir() + L"/*.res").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    names.push_back(found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+HMODULE LoadFixture(const std::wstring& name) {
+  return LoadLibraryExW((FixtureDir() + L"/" + name).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+}
+
+BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) {
+  reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR list) {
+  if (!IS_INTRESOURCE(name)) return TRUE;  // window elements load dialogs by number only
+  std::vector<WORD> languages;
+  EnumResourceLanguagesW(module, type, name, CollectLanguage, reinterpret_cast<LONG_PTR>(&languages));
+  for (WORD language : languages) {
+    reinterpret_cast<std::vector<DialogResource>*>(list)->push_back(
+        {"", static_cast<std::uint16_t>(reinterpret_cast<ULONG_PTR>(name)), language});
+  }
+  return TRUE;
+}
+
+std::vector<DialogResource> AllDialogs() {
+  std::vector<DialogResource> dialogs;
+  for (const std::wstring& name : FixtureModules()) {
+    HMODULE module = LoadFixture(name);
+    if (module == nullptr) continue;
+    std::vector<DialogResource> found;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(5), CollectName, reinterpret_cast<LONG_PTR>(&found));
+    for (DialogResource& dialog : found) {
+      dialog.fixture.assign(name.begin(), name.end());
+      dialogs.push_back(dialog);
+    }
+    FreeLibrary(module);
+  }
+  return dialogs;
+}
+
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+// The child's rectangle in the dialog's client pixels; a drop-down combo box is measured with
+// its list dropped, which is the height the template gives.
+RECT ChildRect(HWND dialog, HWND child, const std::wstring& className) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  if (_wcsicmp(className.c_str(), L"ComboBox") == 0 && (GetWindowLongW(child, GWL_STYLE) & 3) != CBS_SIMPLE) {
+    SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&rect));
+  }
+  MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::string Describe(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
+void CompareWithWindows(const DialogResource& resource) {
+  HMODULE module = LoadFixture(std::wstring(resource.fixture.begin(), resource.fixture.end()));
+  ASSERT_NE(module, nullptr);
+  HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(resource.id), resource.language);
+  ASSERT_NE(found, nullptr);
+  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
+  std::string error;
+  const auto dialog = ReadDialogTemplate(bytes, SizeofResource(module, found), &error);
+  ASSERT_TRUE(dialog) << error;
+
+  HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes),
+                                           nullptr, IgnoreMessages, 0);
+  ASSERT_NE(window, nullptr) << "error " << GetLastError();
+  EXPECT_EQ(WindowText(window), Wide(dialog->title));
+  RECT client{};
+  GetClientRect(window, &client);
+  RECT size{0, 0, dialog->cx, dialog->cy};
+  MapDialogRect(window, &size);
+  EXPECT_EQ(Describe(client), Describe(size)) << "client area";
+
+  std::size_t index = 0;
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT), ++index) {
+    ASSERT_LT(index, dialog->items.size()) << "more child windows than items";
+    const DialogItem& item = dialog->items[index];
+    SCOPED_TRACE("item " + std::to_string(index + 1) + ", id " + std::to_string(item.id));
+    wchar_t className[256] = {};
+    GetClassNameW(child, className, 256);
+    EXPECT_EQ(static_cast<std::uint32_t>(GetDlgCtrlID(child)), item.id);
+    EXPECT_EQ(_wcsicmp(className, Wide(ClassName(item.windowClass)).c_str()), 0)
+        << "Windows: " << std::string(className, className + wcslen(className));
+    if (item.title.kind == NameOrOrdinal::Kind::kText) EXPECT_EQ(WindowText(child), Wide(item.title.text));
+    EXPECT_EQ(static_cast<std::uint32_t>(GetWindowLongW(child, GWL_STYLE)), item.style);
+    EXPECT_EQ(static_cast<std::uint32_t>(GetWindowLongW(child, GWL_EXSTYLE)), item.exStyle);
+    RECT expected{item.x, item.y, item.x + item.cx, item.y + item.cy};
+    MapDialogRect(window, &expected);
+    EXPECT_EQ(Describe(ChildRect(window, child, className)), Describe(expected));
+  }
+  EXPECT_EQ(index, dialog->items.size()) << "child windows";
+  DestroyWindow(window);
+  FreeLibrary(module);
+}
+
+TEST(DialogsUnderWindows, EveryFixtureDialogAgreesWithTheReader) {
+  WNDCLASSW swatch{};
+  swatch.lpfnWndProc = DefWindowProcW;
+  swatch.hInstance = GetModuleHandleW(nullptr);
+  swatch.lpszClassName = kSwatchClass;
+  ASSERT_NE(RegisterClassW(&swatch), 0);
+  const std::vector<DialogResource> dialogs = AllDialogs();
+  ASSERT_GE(dialogs.size(), 3u) << "the fixtures' dialogs were not found";
+  for (const DialogResource& dialog : dialogs) {
+    SCOPED_TRACE(dialog.fixture + ", dialog " + std::to_string(dialog.id) + ", language " + std::to_string(dialog.language));
+    CompareWithWindows(dialog);
+  }
+}
+
+}  // namespace
