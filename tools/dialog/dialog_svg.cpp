@@ -285,7 +285,7 @@ void DrawComboBox(Painter& p, const Control& c) {
   const bool listOnly = (c.item.style & 0x3) == 3;    // CBS_DROPDOWNLIST: no typing
   p.Rect(c.box.left, c.box.top, c.box.width(), fieldHeight, listOnly ? kButtonFace : "#ffffff",
          listOnly ? kButtonBorder : kFieldBorder);
-  p.Text(c.box.left + 4, c.box.top + fieldHeight / 2, c.text, "start", c.ink);
+  // A combo box shows no caption: Windows leaves its field empty until an item is chosen.
   if (simple) {
     p.Rect(c.box.left, c.box.top + fieldHeight + 1, c.box.width(),
            c.box.height() - fieldHeight - 1, "#ffffff", kFieldBorder);

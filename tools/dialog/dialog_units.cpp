@@ -37,8 +37,9 @@ int FontPixelHeight(const DialogTemplate& dialog) {
 }
 
 PixelRect ToPixels(int x, int y, int cx, int cy, BaseUnits units) {
-  return {MulDiv(x, units.x, 4), MulDiv(y, units.y, 8), MulDiv(x + cx, units.x, 4),
-          MulDiv(y + cy, units.y, 8)};
+  const int left = MulDiv(x, units.x, 4);
+  const int top = MulDiv(y, units.y, 8);
+  return {left, top, left + MulDiv(cx, units.x, 4), top + MulDiv(cy, units.y, 8)};
 }
 
 }  // namespace qo::dialog

@@ -17,10 +17,10 @@ struct BaseUnits {
 
 // How the base units are estimated, for help texts.
 inline constexpr const char* kBaseUnitsRule =
-    "the font's em height in pixels is e = point size x 96 / 72 (rounded); the base units are\n"
-    "  x = (e + 1) / 2 (average character width) and y = e + e / 5 (line height), in whole\n"
-    "  pixels; a dialog without a font uses the system font's 8 x 16, and the message-box\n"
-    "  font (size 0x7FFF) counts as 9 points";
+    "  e = point size x 96 / 72, rounded (the font's em height in pixels at 96 dpi),\n"
+    "  base x = (e + 1) / 2 and base y = e + e / 5, in whole pixels;\n"
+    "  a dialog without a font has the system font's 8 x 16, and the message-box font\n"
+    "  (size 0x7FFF) counts as 9 points\n";
 
 BaseUnits EstimateBaseUnits(const DialogTemplate& dialog);
 
@@ -36,7 +36,9 @@ struct PixelRect {
   int height() const { return bottom - top; }
 };
 
-// A rectangle in dialog units mapped to pixels edge by edge, as MapDialogRect does.
+// A control's rectangle in dialog units mapped to pixels as the dialog manager places it:
+// position and size each mapped on their own (so the right edge is x + cx mapped separately,
+// which can differ by a pixel from mapping the edge).
 PixelRect ToPixels(int x, int y, int cx, int cy, BaseUnits units);
 
 }  // namespace qo::dialog

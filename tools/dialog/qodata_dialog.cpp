@@ -33,8 +33,9 @@ constexpr const char* kUsage =
     "  --text         print a table of each dialog's fields and controls instead\n"
     "\n"
     "Dialog units become pixels as on Windows: x pixels = x units * base x / 4 and y pixels =\n"
-    "y units * base y / 8, edge by edge, rounded to the nearest. The base units are the dialog\n"
-    "font's average character width and height; here ";
+    "y units * base y / 8, for positions and sizes alike, rounded to the nearest. The base\n"
+    "units are the dialog font's average character width and height, which we estimate\n"
+    "from its point size:\n";
 
 struct Options {
   std::string file;
@@ -160,7 +161,7 @@ int main(int argc, char** argv) {
   Options options;
   const int parsed = ParseOptions(argc, argv, options);
   if (parsed == -1) {
-    std::printf("%s%s.\n", kUsage, kBaseUnitsRule);
+    std::printf("%s%s", kUsage, kBaseUnitsRule);
     return 0;
   }
   if (parsed != 0) return parsed;
