@@ -32,7 +32,6 @@ order=$(printf '%s\n' "$output" | grep -E '^  (20[0-9-]+ [0-9:]+|\(none\)) ' | a
 }
 expect '^  dialog template: 5 controls, 220 x 120 dialog units, init data present$'
 expect '^  1003 +Call +50,96 50x14 +loaded$'
-expect '^  wrote a picture of dialog 101 to plugin-dialog.svg$'
 expect 'Hello Carol, from Buddy card'
 expect 'containers taken: ([0-9]+), given back: \1 -> nothing left behind'
 if [ $status -ne 0 ]; then

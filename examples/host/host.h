@@ -63,8 +63,6 @@ void ShowProfiles(Context& context);
 // Returns the buddy list, which the host keeps for the later sections and releases at the end.
 IBuddyList* ShowBuddyList(Context& context);
 void ShowConversation(Context& context, IBuddyList* buddies);
-// Also writes the picture of the plug-in window's dialog to `picturePath` (an SVG file).
-void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath, const char* picturePath);
-void WriteDialogPicture(const char* pluginPath, std::uint32_t dialogId, const char* picturePath);
+void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath);
 
 }  // namespace demo

@@ -55,7 +55,7 @@ void PrintWindow(IPluginWindowElement* window) {
 
 }  // namespace
 
-void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath, const char* picturePath) {
+void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath) {
   Heading("A plug-in");
   void* plugin = LoadModule(pluginPath);
   auto run = plugin ? reinterpret_cast<PFN_QodataDemoPluginRun>(FindEntryPoint(plugin, "QodataDemoPluginRun")) : nullptr;
@@ -98,7 +98,6 @@ void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath, c
       PrintCommand(static_cast<IPluginControlCommand*>(item));
     } else if (item->GetType() == CONTAINER_PLUGIN_WINDOW_ELEMENT) {
       PrintWindow(static_cast<IPluginWindowElement*>(item));
-      WriteDialogPicture(pluginPath, static_cast<IPluginWindowElement*>(item)->GetDialogID(), picturePath);
     }
   }
   context.ledger.Gave(answer);  // before the plug-in goes: its templates point into its module
