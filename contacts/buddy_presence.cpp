@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "contacts/transport_suffix.h"
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 #include "qodata/buddy_profile.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "contacts/indexed_fields.h"
 #include "contacts/transport_suffix.h"
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 #include "qodata/user_profile.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "framework/catalogue.h"
 #include "qodata/container_base.h"
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // network's suffix after the part before the first "@".
 #include "contacts/transport_suffix.h"
 #include "fuzz_input.h"
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 #include "qodata/buddy_profile.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "platform/resources.h"
+#include "platform/contract.h"
 #include "qodata/plugin_window.h"
 
 namespace {
@@ -41,9 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::uint16_t name : CandidateNames(data, size)) {
     for (std::uint16_t type : {kResourceTypeBitmap, kResourceTypeDialog, kResourceTypeDialogInit}) {
       ResourceHandle resource = FindResource(module, name, type);
-      const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
+      const auto* bytes =
+          static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
       const std::uint32_t length = SizeofResource(module, resource);
-      if ((bytes == nullptr) != (resource == nullptr)) qo::fuzz::Fail("found but not loaded");
+      if ((bytes == nullptr) != (resource == nullptr || length == 0)) {
+        qo::fuzz::Fail("found with bytes but not loaded, or loaded without bytes");
+      }
       if (bytes != nullptr) sum += Touch(bytes, length);
     }
     if (HBITMAP bitmap = LoadBitmap(module, name)) {

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string_view>
 
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 
 namespace qo::messaging {
 namespace {

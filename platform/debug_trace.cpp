@@ -1,4 +1,4 @@
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 
 namespace qo::platform {
 

@@ -1,7 +1,7 @@
 #include <cstdint>
 #include <cwctype>
 
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 
 namespace qo::platform {
 namespace {

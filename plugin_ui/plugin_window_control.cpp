@@ -1,7 +1,6 @@
 #include <utility>
 
-#include "platform/resources.h"
-#include "platform/windows.h"
+#include "platform/contract.h"
 #include "plugin_ui/window_geometry.h"
 #include "qodata/plugin_window.h"
 

@@ -2,9 +2,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/platform_internal.h"
-#include "platform/resources.h"
-#include "platform/windows.h"
+#include "platform/contract.h"
 #include "plugin_ui/window_geometry.h"
 #include "qodata/plugin_window.h"
 

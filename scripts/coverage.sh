@@ -23,7 +23,7 @@ tail -n 3 "$build_dir/ctest.log"
 gcovr --root . --object-directory "$build_dir" \
   --filter 'framework/' --filter 'contacts/' --filter 'messaging/' --filter 'services/' \
   --filter 'plugin_ui/' --filter 'platform/' --filter 'include/qodata/' \
-  --exclude 'platform/win32_.*' \
+  --exclude 'platform/win32/' \
   --exclude-throw-branches --exclude-unreachable-branches \
   --txt "$build_dir/coverage.txt" --print-summary
 echo "per-file figures: $build_dir/coverage.txt"

@@ -59,7 +59,10 @@ cmake -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQODATA_WERROR=O
 cmake --build "$build_dir" -j "$jobs"
 built=$(date +%s)
 echo "== tests under Wine"
-ctest --test-dir "$build_dir" -j "$jobs" --output-on-failure --timeout "${TEST_TIMEOUT:-120}"
+# Wine takes the user's language from the locale variables (where that locale is installed):
+# a fixed one, English (United States) for C, keeps the lookups that Windows chooses the same
+# on every machine.
+LC_ALL=C.UTF-8 ctest --test-dir "$build_dir" -j "$jobs" --output-on-failure --timeout "${TEST_TIMEOUT:-120}"
 finished=$(date +%s)
 echo "== Windows stage: tools $((installed - started))s, GoogleTest $((gtest_ready - installed))s," \
   "Wine $((prepared - gtest_ready))s, build $((built - prepared))s, tests $((finished - built))s," \

@@ -1,6 +1,6 @@
 #include <utility>
 
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 #include "qodata/connection.h"
 
 bool CXMPPConnProperties::Fields::operator==(const Fields&) const = default;

@@ -10,7 +10,7 @@
 #include <type_traits>
 
 #include "alloc_failure.h"
-#include "platform/resources.h"
+#include "platform/contract.h"
 
 namespace {
 

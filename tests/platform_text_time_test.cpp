@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/resources.h"
+#include "platform/contract.h"
 #include "qodata/platform.h"
 
 namespace {

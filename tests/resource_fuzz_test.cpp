@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/resources.h"
+#include "platform/contract.h"
 #include "qodata/platform.h"
 
 namespace {

@@ -1,15 +1,16 @@
-#include "platform/resources.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "platform/contract.h"
 #include "qodata/platform.h"
+#include "qodata/plugin_window.h"
 
 namespace {
 
@@ -128,6 +129,68 @@ TEST(Bitmap, OwnsACopyOfItsResourceUntilDeleted) {
   EXPECT_EQ(BitmapBytes(second).size(), 56u);  // the other bitmap is untouched
   EXPECT_EQ(std::tuple(DeleteObject(second), DeleteObject(nullptr)), std::tuple(1, 0));
   EXPECT_EQ(LiveBitmapCount(), liveBefore);
+}
+
+// Dialogs 401-403 of the fixture are as wide as 100 plus the language they were chosen in.
+TEST(ResourceLanguage, NeutralThenTheUsersLanguageThenEnglishThenTheFirstWhateverTheFileOrder) {
+  Module module("languages.res");
+  ASSERT_NE(module.handle, nullptr);
+  const auto widths = [&module] {
+    std::vector<int> found;
+    for (std::uint16_t name : {401, 402, 403}) {
+      const auto* dialog = static_cast<const DLGTEMPLATE*>(LockResource(
+          LoadResource(module.handle, FindResource(module.handle, name, kResourceTypeDialog))));
+      found.push_back(dialog != nullptr ? dialog->cx : -1);
+    }
+    return found;
+  };
+  const struct {
+    const char* lcAll;
+    const char* lcMessages;
+    const char* lang;
+    std::uint16_t set;
+    std::vector<int> widths;
+  } kRoads[] = {
+      {nullptr, nullptr, "de_DE.UTF-8", 0, {107, 100, 107}},  // exact; neutral first
+      {"", "fr_CA.UTF-8@x", "de_DE", 0, {112, 100, 112}},     // same primary language
+      {"C", "fr_FR", "de_DE", 0, {109, 100, 107}},            // none: English, first
+      {nullptr, nullptr, "xx_YY", 0, {109, 100, 107}},        // unknown names none
+      {nullptr, nullptr, "fr_FR", 0x0C07, {107, 100, 107}},   // set: German (Austria)
+      {"de_DE", nullptr, nullptr, 0x0411, {109, 100, 107}},   // set: Japanese
+  };
+  for (const auto& road : kRoads) {
+    for (const auto& [variable, value] :
+         {std::pair{"LC_ALL", road.lcAll}, {"LC_MESSAGES", road.lcMessages}, {"LANG", road.lang}}) {
+      value != nullptr ? setenv(variable, value, 1) : unsetenv(variable);
+    }
+    SetResourceLanguage(road.set);
+    EXPECT_EQ(widths(), road.widths) << road.lang << " " << road.set;
+  }
+  SetResourceLanguage(0);
+
+  // Among entries of the user's primary language the lowest id wins, in any order.
+  EXPECT_TRUE(PreferResourceLanguage(0x0807, 0x0C07, 0x1007));
+  EXPECT_FALSE(PreferResourceLanguage(0x0C07, 0x0807, 0x1007));
+  EXPECT_FALSE(PreferResourceLanguage(0x0412, 0x0411, 0x0407));  // no road: the first stays
+  const std::pair<const char*, int> kNames[] = {
+      {"de_CH", 0x0807}, {"de_BE", 0x0407}, {"en_GB.UTF-8", 0x0809},
+      {"POSIX", 0},      {"C.UTF-8", 0},    {"", 0},
+      {nullptr, 0},      {"_DE", 0}};
+  for (const auto& [name, id] : kNames) {
+    EXPECT_EQ(LanguageOfLocaleName(name), id) << (name ? name : "null");
+  }
+}
+
+TEST(ResourceModule, AResourceWithoutBytesLoadsAsNull) {
+  Module module("languages.res");  // its last resource, init data of dialog 403, is empty
+  ResourceHandle empty = FindResource(module.handle, 403, kResourceTypeDialogInit);
+  ASSERT_NE(empty, nullptr);
+  EXPECT_EQ(SizeofResource(module.handle, empty), 0u);
+  EXPECT_EQ(LoadResource(module.handle, empty), nullptr);
+  CPluginWindowElement window;
+  window.SetDialogID(403);
+  EXPECT_EQ(window.LoadResource(module.handle), 1);
+  EXPECT_EQ(window.GetDialogInit(), nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/windows.h"
+#include "platform/contract.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@ symbols=$(nm -D --defined-only --demangle "$lib" | awk '{ $1=""; $2=""; sub(/^  
 unexpected=$(printf '%s\n' "$symbols" | grep -v -E \
   -e '^(CreateDataFactoryInstance|FreeDataFactoryInstance|CreateAppComInstance|DestroyAppComInstance)$' \
   -e '^IID_(IUnknown|IApplicationCom|IDataFactory2)$' \
-  -e '^qo::platform::(LoadResourceModule|FreeResourceModule|CreateWindowObject|DestroyWindowObject|GetWindowState)\(' \
+  -e '^qo::platform::(LoadResourceModule|FreeResourceModule|SetResourceLanguage|CreateWindowObject|DestroyWindowObject|GetWindowState)\(' \
   -e '^(typeinfo|typeinfo name|vtable|VTT|construction vtable) for ' \
   -e '^(non-virtual |virtual )?thunk to ' \
   -e '^qo::(StatusError|ContainerObject)::' \

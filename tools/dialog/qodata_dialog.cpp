@@ -11,7 +11,7 @@
 #include "dialog_template.h"
 #include "dialog_units.h"
 #include "dialog_writers.h"
-#include "platform/resources.h"
+#include "platform/contract.h"
 #include "qodata/platform.h"
 
 namespace {

@@ -1,4 +1,7 @@
-#include "platform/windows.h"
+// Windows on Linux: plain records of the last text, position and show command they were
+// given. The window calls check the handle against the live windows first, so a destroyed or
+// foreign handle is reported rather than followed.
+#include "platform/contract.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,13 +2,12 @@
 // the real resource and bitmap functions. As on Linux, handles are checked before they are
 // used: a module must be one this layer loaded or a module of the process, a resource must lie
 // in the module it is loaded through, and only bitmaps loaded here are deleted here.
-#include "platform/resources.h"
-
 #include <algorithm>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/win32_api.h"
+#include "platform/contract.h"
+#include "platform/win32/win32_api.h"
 
 namespace qo::platform {
 namespace {
@@ -46,7 +45,8 @@ void* RawResource(ResourceHandle resource) {
 
 std::uint32_t LittleEndian32(const std::uint8_t* bytes) {
   return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-         (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+         (static_cast<std::uint32_t>(bytes[2]) << 16) |
+         (static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
 // The bit depth of a bitmap resource: biBitCount of a BITMAPINFOHEADER (header size >= 16) or
@@ -77,7 +77,16 @@ void FreeResourceModule(HINSTANCE module) {
 
 ResourceHandle FindResource(HINSTANCE module, std::uint16_t name, std::uint16_t type) {
   if (!IsLive(module)) return nullptr;
-  return static_cast<ResourceHandle>(win32::FindNumberedResource(Raw(module), name, type));
+  const std::uint16_t set = ResourceLanguage();
+  if (set == 0)
+    return static_cast<ResourceHandle>(win32::FindNumberedResource(Raw(module), name, type));
+  std::uint16_t language = 0;
+  if (!win32::PickResourceLanguage(Raw(module), name, type, &PreferResourceLanguage, set,
+                                   language)) {
+    return nullptr;
+  }
+  return static_cast<ResourceHandle>(
+      win32::FindNumberedResourceEx(Raw(module), name, type, language));
 }
 
 HINSTANCE FindResourceModule(std::uint16_t name, std::uint16_t type) {
@@ -88,7 +97,11 @@ HINSTANCE FindResourceModule(std::uint16_t name, std::uint16_t type) {
 }
 
 void* LoadResource(HINSTANCE module, ResourceHandle resource) {
-  if (!Belongs(module, resource)) return nullptr;
+  // A resource without bytes gives no pointer, as on Linux.
+  if (!Belongs(module, resource) ||
+      win32::SizeofResource(Raw(module), RawResource(resource)) == 0) {
+    return nullptr;
+  }
   return win32::LoadResource(Raw(module), RawResource(resource));
 }
 
@@ -105,7 +118,8 @@ std::uint32_t SizeofResource(HINSTANCE module, ResourceHandle resource) {
 
 HBITMAP LoadBitmap(HINSTANCE module, std::uint16_t name) {
   ResourceHandle resource = FindResource(module, name, kResourceTypeBitmap);
-  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
+  const auto* bytes =
+      static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
   if (bytes == nullptr) return nullptr;
   // A resource too short for its header is refused before Windows is asked to read it.
   const std::uint16_t bitCount = BitCountOf(bytes, SizeofResource(module, resource));

@@ -1,5 +1,6 @@
-#include "platform/resources.h"
-
+// Resource modules on Linux: compiled Windows resource files (.res) read into memory, and the
+// resource and bitmap calls that the window containers make on them. Modules and bitmaps are
+// kept in registries of live objects, so every handle is checked before it is followed.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,8 @@
 #include <system_error>
 #include <unordered_map>
 #include <utility>
+
+#include "platform/contract.h"
 
 namespace qo::platform {
 
@@ -220,10 +223,16 @@ void FreeResourceModule(HINSTANCE module) {
 ResourceHandle FindResource(HINSTANCE module, std::uint16_t name, std::uint16_t type) {
   const ResourceModule* live = LiveModule(module);
   if (live == nullptr) return nullptr;
+  const std::uint16_t chosen = ResourceLanguage();
+  const std::uint16_t user = chosen != 0 ? chosen : UserLanguageFromEnvironment();
+  ResourceHandle best = nullptr;
   for (const ResourceEntry& entry : live->entries) {
-    if (entry.type.Is(type) && entry.name.Is(name)) return &entry;
+    if (entry.type.Is(type) && entry.name.Is(name) &&
+        (best == nullptr || PreferResourceLanguage(entry.language, best->language, user))) {
+      best = &entry;
+    }
   }
-  return nullptr;
+  return best;
 }
 
 HINSTANCE FindResourceModule(std::uint16_t name, std::uint16_t type) {
@@ -236,6 +245,8 @@ HINSTANCE FindResourceModule(std::uint16_t name, std::uint16_t type) {
 void* LoadResource(HINSTANCE module, ResourceHandle resource) {
   ResourceModule* live = LiveModule(module);
   if (live == nullptr || resource == nullptr || !Owns(*live, resource)) return nullptr;
+  // A resource without bytes may start at the very end of the module: no pointer to it.
+  if (resource->size == 0) return nullptr;
   return live->bytes.data() + resource->offset;
 }
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <time.h>
 
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 
 namespace qo::platform {
 namespace {

@@ -1,7 +1,8 @@
+// Local time on Linux: the C library's mktime under the TZ rules.
 #include <cerrno>
 #include <ctime>
 
-#include "platform/platform_internal.h"
+#include "platform/contract.h"
 
 namespace qo::platform {
 

@@ -3,13 +3,13 @@
 // this layer made, what Windows cannot tell is remembered: the exact show command, the repaint
 // flag, and the last MoveWindow request as given (Windows applies less of an extreme one: a
 // negative size becomes 0), which the state reports as its position and size.
-#include "platform/windows.h"
+#include "platform/contract.h"
 
 #include <optional>
 #include <unordered_map>
 #include <utility>
 
-#include "platform/win32_api.h"
+#include "platform/win32/win32_api.h"
 
 namespace qo::platform {
 namespace {

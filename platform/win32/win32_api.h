@@ -20,9 +20,19 @@ bool IsLoadedImage(void* module);
 // Whether the address lies in the mapped image of a module (a data-file module included).
 bool ImageContains(void* module, const void* address);
 
-// FindResourceW with a numeric name and type; LoadResource, LockResource, FreeResource and
-// SizeofResource as Windows has them.
+// FindResourceW with a numeric name and type (Windows chooses the language); LoadResource,
+// LockResource, FreeResource and SizeofResource as Windows has them.
 void* FindNumberedResource(void* module, std::uint16_t name, std::uint16_t type);
+// FindResourceExW with a numeric name and type, for this language.
+void* FindNumberedResourceEx(void* module, std::uint16_t name, std::uint16_t type,
+                             std::uint16_t language);
+// Walks the resource's languages in the module's order (EnumResourceLanguagesW), keeping in
+// `chosen` each that `prefer(language, chosen, user)` takes over the one kept before; false
+// when the resource has no language entry.
+using LanguagePreference = bool (*)(std::uint16_t candidate, std::uint16_t chosen,
+                                    std::uint16_t user);
+bool PickResourceLanguage(void* module, std::uint16_t name, std::uint16_t type,
+                          LanguagePreference prefer, std::uint16_t user, std::uint16_t& chosen);
 void* LoadResource(void* module, void* resource);
 void* LockResource(void* loaded);
 std::int32_t FreeResource(void* loaded);

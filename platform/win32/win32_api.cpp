@@ -1,4 +1,4 @@
-#include "platform/win32_api.h"
+#include "platform/win32/win32_api.h"
 
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX
@@ -12,7 +12,8 @@
 namespace qo::win32 {
 namespace {
 
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 text is passed to the W functions as is");
+static_assert(sizeof(wchar_t) == sizeof(char16_t),
+              "UTF-16 text is passed to the W functions as is");
 
 HMODULE AsModule(void* module) { return static_cast<HMODULE>(module); }
 HWND AsWindow(void* window) { return static_cast<HWND>(window); }
@@ -61,9 +62,9 @@ std::size_t ImageSize(void* module) {
 // the window class is registered for it.
 HINSTANCE ThisModule() {
   HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&ThisModule), &module);
   return module;
 }
 
@@ -89,8 +90,8 @@ void* LoadResourceOnlyModule(const char* path) {
   if (wide.empty()) return nullptr;
   // No "cannot find the file" dialog boxes for a missing or broken module.
   const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  HMODULE module = LoadLibraryExW(
-      wide.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE module = LoadLibraryExW(wide.c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   SetErrorMode(previousMode);
   return module;
 }
@@ -104,9 +105,9 @@ bool IsLoadedImage(void* module) {
     return false;
   }
   HMODULE found = nullptr;
-  return GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            static_cast<LPCWSTR>(module), &found) &&
+  return GetModuleHandleExW(
+             GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+             static_cast<LPCWSTR>(module), &found) &&
          found == AsModule(module);
 }
 
@@ -119,6 +120,39 @@ bool ImageContains(void* module, const void* address) {
 
 void* FindNumberedResource(void* module, std::uint16_t name, std::uint16_t type) {
   return FindResourceW(AsModule(module), MAKEINTRESOURCEW(name), MAKEINTRESOURCEW(type));
+}
+
+void* FindNumberedResourceEx(void* module, std::uint16_t name, std::uint16_t type,
+                             std::uint16_t language) {
+  return FindResourceExW(AsModule(module), MAKEINTRESOURCEW(type), MAKEINTRESOURCEW(name),
+                         language);
+}
+
+namespace {
+
+struct LanguagePick {
+  LanguagePreference prefer;
+  std::uint16_t user;
+  bool found = false;
+  std::uint16_t chosen = 0;
+};
+
+BOOL CALLBACK PickLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR param) {
+  auto& pick = *reinterpret_cast<LanguagePick*>(param);
+  if (!pick.found || pick.prefer(language, pick.chosen, pick.user)) pick.chosen = language;
+  pick.found = true;
+  return TRUE;
+}
+
+}  // namespace
+
+bool PickResourceLanguage(void* module, std::uint16_t name, std::uint16_t type,
+                          LanguagePreference prefer, std::uint16_t user, std::uint16_t& chosen) {
+  LanguagePick pick{prefer, user};
+  EnumResourceLanguagesW(AsModule(module), MAKEINTRESOURCEW(type), MAKEINTRESOURCEW(name),
+                         PickLanguage, reinterpret_cast<LONG_PTR>(&pick));
+  if (pick.found) chosen = pick.chosen;
+  return pick.found;
 }
 
 void* LoadResource(void* module, void* resource) {
@@ -174,8 +208,8 @@ std::vector<std::uint8_t> BitmapBits(void* bitmap, std::uint16_t bitCount) {
 
 void* CreateHiddenWindow() {
   if (!RegisterWindowClass()) return nullptr;
-  return CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                         ThisModule(), nullptr);
+  return CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ThisModule(),
+                         nullptr);
 }
 
 void DestroyWindow(void* window) { ::DestroyWindow(AsWindow(window)); }
