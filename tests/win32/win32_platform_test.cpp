@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/contract.h"
@@ -60,37 +59,6 @@ TEST(Win32Resources, BitmapsAreRealGdiBitmapsReadBackPixelForPixel) {
   EXPECT_EQ(bytes[14], 24) << "read back in the bit depth of its resource";
   EXPECT_EQ(DeleteObject(bitmap), 1);
   EXPECT_EQ(DeleteObject(bitmap), 0) << "a deleted handle is not passed to Windows again";
-}
-
-// Dialogs 401-403 of the fixture are as wide as 100 plus the language they were chosen in.
-TEST(Win32Resources, ASetLanguageChoosesAsOnLinuxAndZeroLeavesTheChoiceToWindows) {
-  HINSTANCE module = LoadResourceModule(Fixture("languages.res").c_str());
-  ASSERT_NE(module, nullptr);
-  const auto widths = [module] {
-    std::vector<int> found;
-    for (std::uint16_t name : {401, 402, 403}) {
-      const auto* dialog = static_cast<const DLGTEMPLATE*>(
-          LockResource(LoadResource(module, FindResource(module, name, kResourceTypeDialog))));
-      found.push_back(dialog != nullptr ? dialog->cx : -1);
-    }
-    return found;
-  };
-  const std::pair<std::uint16_t, std::vector<int>> kRoads[] = {
-      {0x0407, {107, 100, 107}}, {0x0C0C, {112, 100, 112}},  // exact; neutral first
-      {0x0807, {107, 100, 107}}, {0x0411, {109, 100, 107}},  // primary; English, first
-  };
-  for (const auto& [language, expected] : kRoads) {
-    SetResourceLanguage(language);
-    EXPECT_EQ(widths(), expected) << language;
-  }
-  // FindResourceW chooses for Wine's language: English (United States) under LC_ALL=C.UTF-8.
-  SetResourceLanguage(0);
-  EXPECT_EQ(widths(), (std::vector<int>{109, 100, 107}));
-  // A resource without bytes gives no pointer.
-  ResourceHandle empty = FindResource(module, 403, kResourceTypeDialogInit);
-  ASSERT_NE(empty, nullptr);
-  EXPECT_EQ(LoadResource(module, empty), nullptr);
-  FreeResourceModule(module);
 }
 
 TEST(Win32Windows, TheWindowItselfCarriesTextPlaceAndVisibility) {
