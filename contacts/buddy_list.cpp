@@ -1,13 +1,12 @@
 #include "qodata/buddy_list.h"
 
-#include <functional>
 #include <memory>
 #include <type_traits>
 #include <typeinfo>
 #include <unordered_map>
 #include <utility>
 
-#include "contacts/indexed_fields.h"
+#include "contacts/buddy_index.h"
 
 namespace {
 
@@ -35,61 +34,33 @@ HeldBuddy CopyOf(const CBuddyProfile& profile) {
   return HeldBuddy::Adopt(copy.release());
 }
 
-// Only a text with an "@" after its first character is ever looked up as an e-mail address,
-// so only such addresses are indexed.
+// Only a text with an "@" after its first character is ever looked up as an e-mail address.
 bool ShapedLikeAddress(const qo::String& text) {
   const auto at = text.find(u'@');
   return at != qo::String::npos && at > 0;
-}
-
-// A record whose e-mail address, domain code and BLII only this library's setters can change,
-// and which they report (contacts/indexed_fields.h): a plain CBuddyProfile. Null for anything
-// else (another implementation of IBuddyProfile, or a class derived from ours that may answer
-// getEmail or getBlii its own way); such records are scanned at every lookup instead.
-CBuddyProfile* Indexable(IBuddyProfile* record) {
-  if (typeid(*record) != typeid(CBuddyProfile)) return nullptr;
-  return static_cast<CBuddyProfile*>(record);
 }
 
 }  // namespace
 
 // --- The table ----------------------------------------------------------------------------
 
+// The records by key, their scan order (a chain through the entries, in the order in which
+// they were stored) and the indexes by e-mail address and BLII (contacts/buddy_index.h).
 class CBuddyList::Table {
  public:
   struct Entry;
   using Slot = std::pair<const qo::String, Entry>;
-
-  // Entries are threaded on three chains, each in scan order: all records, and the records
-  // filed under one e-mail address hash or one BLII. The links live in the entries, so filing
-  // a record allocates nothing beyond the map nodes.
-  struct Link {
-    Slot* prev = nullptr;
-    Slot* next = nullptr;
-  };
-  struct Ends {
-    Slot* first = nullptr;
-    Slot* last = nullptr;
-  };
-
-  struct Entry {
+  // The index entry is the base, so that an entry the index finds leads back to its slot.
+  struct Entry : qo::IndexEntry {
+    Slot* self = nullptr;
     HeldBuddy record;
-    std::uint64_t place = 0;           // grows with every store: the scan order
-    CBuddyProfile* indexed = nullptr;  // null: not indexed, scanned at every lookup
-    Link order;
-    Link email;                        // used only when hasAddress
-    Link blii;                         // used only when indexed
-    std::size_t emailHash = 0;
-    std::int32_t bliiValue = 0;
-    bool hasAddress = false;
+    std::uint64_t place = 0;  // grows with every store: the scan order
+    Slot* prev = nullptr;     // the scan-order chain
+    Slot* next = nullptr;
+    bool indexed = false;  // filed: only while the indexes exist, and only a record of ours
   };
-
   using Records = std::unordered_map<qo::String, Entry>;
   static_assert(std::is_same_v<Records::value_type, Slot>);
-  // Addresses are filed by their hash: a chain may hold records of several addresses with one
-  // hash, and lookups compare the addresses themselves.
-  using EmailIndex = std::unordered_map<std::size_t, Ends>;
-  using BliiIndex = std::unordered_map<std::int32_t, Ends>;
 
   Table() = default;
   Table(const Table&) = delete;
@@ -101,9 +72,7 @@ class CBuddyList::Table {
   // Calls visit(slot) for every record in scan order.
   template <class Visit>
   void ForEach(Visit visit) const {
-    for (const Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
-      visit(*slot);
-    }
+    for (const Slot* slot = first_; slot != nullptr; slot = slot->second.next) visit(*slot);
   }
 
   IBuddyProfile* Find(const qo::String& key) {
@@ -111,34 +80,34 @@ class CBuddyList::Table {
     return entry == records_.end() ? nullptr : entry->second.record.get();
   }
 
-  // Stores `copy` under the key, in the last place. Everything that can fail (the map nodes)
-  // comes first; a failure leaves the table as it was. The old record (if any) is released
-  // after the new one is in place.
+  // Stores `copy` under the key, in the last place. Everything that can fail (the map node,
+  // the index chains) comes first; a failure leaves the table as it was. The old record (if
+  // any) is released after the new one is in place.
   void Store(qo::String key, HeldBuddy copy) {
     auto [at, inserted] = records_.try_emplace(std::move(key));
     Slot& slot = *at;
-    Filing filing;
-    try {
-      filing = Prepare(copy.get());
-    } catch (...) {
-      if (inserted) records_.erase(at);
-      throw;
-    }
     Entry& entry = slot.second;
-    Entry old;
+    entry.self = &slot;
+    HeldBuddy old;
     if (!inserted) {
-      Unthread(slot);
-      old.record = std::move(entry.record);
-      old.indexed = entry.indexed;
-      old.hasAddress = entry.hasAddress;
-      old.emailHash = entry.emailHash;
-      old.bliiValue = entry.bliiValue;
+      Unindex(entry);
+      Unchain(slot);
+      old = std::move(entry.record);
     }
     entry.record = std::move(copy);
     entry.place = nextPlace_++;
-    Thread(slot, filing);
-    if (!inserted) DropEmptyChains(old);
-  }  // `old.record` is released here
+    Chain(slot);
+    try {
+      Index(entry);
+    } catch (...) {
+      if (inserted) {
+        Unchain(slot);
+        records_.erase(at);
+        throw;
+      }
+      ++unindexed_;  // stored, but scanned at every lookup instead
+    }
+  }  // `old` is released here
 
   bool Remove(const qo::String& key) {
     auto at = records_.find(key);
@@ -146,23 +115,12 @@ class CBuddyList::Table {
     Erase(at);
     return true;
   }
-
   void Remove(Slot* slot) { Erase(records_.find(slot->first)); }
 
   // The first record in scan order whose getEmail equals the address exactly.
   Slot* FirstWithEmail(const qo::String& address) {
-    StartIndexing();
-    Refresh();
-    Slot* found = nullptr;
-    auto chain = emailIndex_.find(std::hash<qo::String>{}(address));
-    if (chain != emailIndex_.end()) {
-      for (Slot* slot = chain->second.first; slot != nullptr; slot = slot->second.email.next) {
-        if (qo::IndexedFields::Email(*slot->second.indexed) == address) {
-          found = slot;
-          break;
-        }
-      }
-    }
+    Ready();
+    Slot* found = SlotOf(index_.FirstWithEmail(address));
     ScanUnindexed(found, [&](IBuddyProfile* record) { return record->getEmail() == address; });
     return found;
   }
@@ -170,11 +128,8 @@ class CBuddyList::Table {
   // The first record in scan order whose getBlii equals `blii`. With `confirm`, a record
   // before it that does not confirm it is a buddy profile (type code 2) ends the search: null.
   Slot* FirstWithBlii(std::int32_t blii, bool confirm) {
-    StartIndexing();
-    Refresh();
-    Slot* found = nullptr;
-    auto chain = bliiIndex_.find(blii);
-    if (chain != bliiIndex_.end()) found = chain->second.first;
+    Ready();
+    Slot* found = SlotOf(index_.FirstWithBlii(blii));
     bool refused = false;
     ScanUnindexed(found, [&](IBuddyProfile* record) {
       if (confirm && !ConfirmsBuddy(record)) return refused = true;
@@ -185,27 +140,13 @@ class CBuddyList::Table {
 
   // Releases every record; the table is emptied before any record is released.
   void Clear() noexcept {
-    ForEach([](const Slot& slot) {
-      if (CBuddyProfile* indexed = slot.second.indexed) qo::IndexedFields::Unwatch(*indexed);
-    });
-    emailIndex_.clear();
-    bliiIndex_.clear();
-    order_ = Ends();
-    unindexed_ = 0;
+    StopIndexing();
+    first_ = last_ = nullptr;
     Records dropped;
     dropped.swap(records_);
   }
 
  private:
-  // Where a record is to be filed: its chains, made (as empty chains) before anything changes.
-  struct Filing {
-    CBuddyProfile* indexed = nullptr;
-    Ends* email = nullptr;  // null: no address shaped like one
-    std::size_t emailHash = 0;
-    Ends* blii = nullptr;
-    std::int32_t bliiValue = 0;
-  };
-
   static bool ConfirmsBuddy(IBuddyProfile* record) {
     void* buddy = nullptr;
     if (record->GetDataInterface(CONTAINER_BUDDY_PROFILE, &buddy) == 0) return false;
@@ -213,133 +154,61 @@ class CBuddyList::Table {
     return true;
   }
 
-  // --- Chains -----------------------------------------------------------------------------
-
-  // Puts the slot on a chain at its place in scan order: usually the end, as places grow with
-  // every store; a record re-filed after a change walks back to its place.
-  static void Join(Ends& ends, Link Entry::*link, Slot& slot) noexcept {
-    Slot* after = ends.last;
-    while (after != nullptr && after->second.place > slot.second.place) {
-      after = (after->second.*link).prev;
-    }
-    Slot* before = after != nullptr ? (after->second.*link).next : ends.first;
-    (slot.second.*link) = Link{after, before};
-    (after != nullptr ? (after->second.*link).next : ends.first) = &slot;
-    (before != nullptr ? (before->second.*link).prev : ends.last) = &slot;
+  // The slot of an index entry: entries live inside the slots.
+  static Slot* SlotOf(qo::IndexEntry* index) noexcept {
+    return index == nullptr ? nullptr : static_cast<Entry*>(index)->self;
   }
 
-  static void Leave(Ends& ends, Link Entry::*link, Slot& slot) noexcept {
-    Link& mine = slot.second.*link;
-    (mine.prev != nullptr ? (mine.prev->second.*link).next : ends.first) = mine.next;
-    (mine.next != nullptr ? (mine.next->second.*link).prev : ends.last) = mine.prev;
-    mine = Link();
+  void Chain(Slot& slot) noexcept {
+    slot.second.prev = last_;
+    slot.second.next = nullptr;
+    (last_ != nullptr ? last_->second.next : first_) = &slot;
+    last_ = &slot;
   }
-
-  // Makes (or finds) the chains a record is to be filed on; the only part of filing that can
-  // fail. A chain made here and not used is removed again by DropEmptyChains.
-  // Before the indexes exist nothing is made.
-  Filing Prepare(IBuddyProfile* record) {
-    Filing filing;
-    if (!indexing_) return filing;
-    CBuddyProfile* buddy = Indexable(record);
-    if (buddy == nullptr) return filing;
-    const qo::String& email = qo::IndexedFields::Email(*buddy);
-    const bool hasAddress = ShapedLikeAddress(email);
-    filing.emailHash = hasAddress ? std::hash<qo::String>{}(email) : 0;
-    filing.bliiValue = buddy->getBlii();
-    if (hasAddress) filing.email = &emailIndex_[filing.emailHash];
-    try {
-      filing.blii = &bliiIndex_[filing.bliiValue];
-    } catch (...) {
-      if (filing.email != nullptr && filing.email->first == nullptr) emailIndex_.erase(filing.emailHash);
-      throw;
-    }
-    filing.indexed = buddy;
-    return filing;
-  }
-
-  // Files a slot on its chains (cannot fail).
-  void Thread(Slot& slot, const Filing& filing) noexcept {
-    Join(order_, &Entry::order, slot);
-    ThreadIndexed(slot, filing);
-  }
-
-  void ThreadIndexed(Slot& slot, const Filing& filing) noexcept {
-    if (!indexing_) return;
+  void Unchain(Slot& slot) noexcept {
     Entry& entry = slot.second;
-    entry.indexed = filing.indexed;
-    entry.hasAddress = filing.email != nullptr;
-    entry.emailHash = filing.emailHash;
-    entry.bliiValue = filing.bliiValue;
-    if (filing.email != nullptr) Join(*filing.email, &Entry::email, slot);
-    if (filing.blii != nullptr) Join(*filing.blii, &Entry::blii, slot);
-    if (filing.indexed != nullptr) {
-      qo::IndexedFields::Watch(*filing.indexed);
+    (entry.prev != nullptr ? entry.prev->second.next : first_) = entry.next;
+    (entry.next != nullptr ? entry.next->second.prev : last_) = entry.prev;
+    entry.prev = entry.next = nullptr;
+  }
+
+  // Files a record in the indexes, when they exist; counts it when it cannot be filed.
+  void Index(Entry& entry) {
+    if (!indexing_) return;
+    if (CBuddyProfile* buddy = qo::BuddyIndex::Indexable(entry.record.get())) {
+      index_.File(entry, *buddy, entry.place);
+      entry.indexed = true;
     } else {
       ++unindexed_;
     }
   }
-
-  // Takes a slot off its chains, leaving chains that became empty for DropEmptyChains.
-  void Unthread(Slot& slot) noexcept {
-    Entry& entry = slot.second;
-    Leave(order_, &Entry::order, slot);
-    if (entry.hasAddress) Leave(emailIndex_.find(entry.emailHash)->second, &Entry::email, slot);
-    if (entry.indexed != nullptr) {
-      Leave(bliiIndex_.find(entry.bliiValue)->second, &Entry::blii, slot);
-      qo::IndexedFields::Unwatch(*entry.indexed);
-    } else if (indexing_) {
+  void Unindex(Entry& entry) noexcept {
+    if (!indexing_) return;
+    if (entry.indexed) {
+      index_.Unfile(entry);
+      entry.indexed = false;
+    } else {
       --unindexed_;
     }
   }
 
-  // Removes the chains that the entry was filed on if they are now empty.
-  void DropEmptyChains(const Entry& entry) noexcept {
-    if (entry.hasAddress) DropIfEmpty(emailIndex_, entry.emailHash);
-    if (entry.indexed != nullptr) DropIfEmpty(bliiIndex_, entry.bliiValue);
-  }
-
-  template <class Index>
-  static void DropIfEmpty(Index& index, typename Index::key_type key) noexcept {
-    auto at = index.find(key);
-    if (at != index.end() && at->second.first == nullptr) index.erase(at);
-  }
-
   void Erase(Records::iterator at) {
     HeldBuddy removed = std::move(at->second.record);  // released after the entry is gone
-    Unthread(*at);
-    DropEmptyChains(at->second);
+    Unindex(at->second);
+    Unchain(*at);
     records_.erase(at);
-  }
-
-  // --- Lookups ----------------------------------------------------------------------------
-
-  // Looks at the records that are not indexed and come before `found` in scan order (all of
-  // them when nothing was found); the first for which `matches` is true becomes `found`.
-  template <class Matches>
-  void ScanUnindexed(Slot*& found, Matches matches) {
-    if (unindexed_ == 0) return;
-    const std::uint64_t limit = found != nullptr ? found->second.place : nextPlace_;
-    for (Slot* slot = order_.first; slot != nullptr && slot->second.place < limit;
-         slot = slot->second.order.next) {
-      if (slot->second.indexed == nullptr && matches(slot->second.record.get())) {
-        found = slot;
-        return;
-      }
-    }
   }
 
   // The indexes are built at the first lookup by e-mail address or BLII, from the records as
   // they are then, and kept from then on: a list that is never searched that way (most are
-  // filled and read by key) pays nothing for them. A failure leaves the list without indexes.
-  void StartIndexing() {
-    if (indexing_) return;
-    seenEdits_ = qo::indexedEdits.load(std::memory_order_relaxed);
+  // filled and read by key) pays nothing for them. They are built again when a change could
+  // not be moved. A failure leaves the list without indexes.
+  void Ready() {
+    if (indexing_ && !index_.Stale()) return;
+    StopIndexing();
     indexing_ = true;
     try {
-      for (Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
-        ThreadIndexed(*slot, Prepare(slot->second.record.get()));
-      }
+      for (Slot* slot = first_; slot != nullptr; slot = slot->second.next) Index(slot->second);
     } catch (...) {
       StopIndexing();
       throw;
@@ -347,75 +216,40 @@ class CBuddyList::Table {
   }
 
   void StopIndexing() noexcept {
-    for (Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
-      Entry& entry = slot->second;
-      if (entry.indexed != nullptr) qo::IndexedFields::Unwatch(*entry.indexed);
-      entry.indexed = nullptr;
-      entry.hasAddress = false;
-      entry.email = entry.blii = Link();
+    if (!indexing_) return;
+    for (Slot* slot = first_; slot != nullptr; slot = slot->second.next) {
+      if (slot->second.indexed) {
+        index_.Unfile(slot->second);
+        slot->second.indexed = false;
+      }
     }
-    emailIndex_.clear();
-    bliiIndex_.clear();
+    index_.Clear();
     unindexed_ = 0;
     indexing_ = false;
   }
 
-  // Re-files every record whose indexed fields changed since the last look, if any watched
-  // profile reported a change since then.
-  void Refresh() {
-    const std::uint64_t edits = qo::indexedEdits.load(std::memory_order_relaxed);
-    if (edits == seenEdits_) return;
-    for (Slot* slot = order_.first; slot != nullptr; slot = slot->second.order.next) {
-      CBuddyProfile* indexed = slot->second.indexed;
-      if (indexed == nullptr || !qo::IndexedFields::TakeChanged(*indexed)) continue;
-      try {
-        Refile(*slot);
-      } catch (...) {
-        qo::IndexedFields::MarkChanged(*indexed);  // tried again at the next lookup
-        throw;
+  // Looks at the records that are not indexed and come before `found` in scan order (all of
+  // them when nothing was found); the first for which `matches` is true becomes `found`.
+  template <class Matches>
+  void ScanUnindexed(Slot*& found, Matches matches) {
+    if (unindexed_ == 0) return;
+    const std::uint64_t limit = found != nullptr ? found->second.place : nextPlace_;
+    for (Slot* slot = first_; slot != nullptr && slot->second.place < limit;
+         slot = slot->second.next) {
+      if (!slot->second.indexed && matches(slot->second.record.get())) {
+        found = slot;
+        return;
       }
     }
-    seenEdits_ = edits;
-  }
-
-  // Moves a record to the chains of its current address and BLII, keeping its place. A record
-  // joining a long chain walks back from its end to its place.
-  void Refile(Slot& slot) {
-    Entry& entry = slot.second;
-    const Filing filing = Prepare(entry.record.get());  // may fail: nothing changed yet
-    const bool hasAddress = filing.email != nullptr;
-    const bool emailMoves =
-        hasAddress != entry.hasAddress || (hasAddress && filing.emailHash != entry.emailHash);
-    const bool bliiMoves = filing.bliiValue != entry.bliiValue;
-    Entry old;
-    old.indexed = entry.indexed;
-    old.hasAddress = entry.hasAddress && emailMoves;
-    old.emailHash = entry.emailHash;
-    old.bliiValue = entry.bliiValue;
-    if (emailMoves) {
-      if (entry.hasAddress) Leave(emailIndex_.find(entry.emailHash)->second, &Entry::email, slot);
-      entry.hasAddress = hasAddress;
-      entry.emailHash = filing.emailHash;
-      if (hasAddress) Join(*filing.email, &Entry::email, slot);
-    }
-    if (bliiMoves) {
-      Leave(bliiIndex_.find(entry.bliiValue)->second, &Entry::blii, slot);
-      entry.bliiValue = filing.bliiValue;
-      Join(*filing.blii, &Entry::blii, slot);
-    }
-    DropEmptyChains(old);
   }
 
   Records records_;
-  Ends order_;
-  EmailIndex emailIndex_;
-  BliiIndex bliiIndex_;
-  bool indexing_ = false;        // whether the indexes exist (see StartIndexing)
+  Slot* first_ = nullptr;
+  Slot* last_ = nullptr;
+  qo::BuddyIndex index_;
+  bool indexing_ = false;        // whether the indexes exist (see Ready)
   std::size_t unindexed_ = 0;    // records left out of the indexes, once they exist
   std::uint64_t nextPlace_ = 0;  // the place of the next record stored
-  // qo::indexedEdits when the indexes were last refreshed; records filed later are filed as
-  // they are then, so changes counted before the table existed do not concern it.
-  std::uint64_t seenEdits_ = qo::indexedEdits.load(std::memory_order_relaxed);
 };
 
 // --- The list -----------------------------------------------------------------------------
@@ -447,7 +281,8 @@ std::int32_t AppendCopies(const Table& table, std::vector<Element*>& out, Choose
 
 CBuddyList::CBuddyList() : table_(std::make_unique<Table>()) {}
 
-CBuddyList::CBuddyList(const CBuddyList& other) : Container(other), table_(std::make_unique<Table>()) {
+CBuddyList::CBuddyList(const CBuddyList& other)
+    : Container(other), table_(std::make_unique<Table>()) {
   *this = other;
 }
 
@@ -498,8 +333,7 @@ std::int32_t CBuddyList::getList(std::vector<IBuddyProfile*>& copies) {
 
 std::int32_t CBuddyList::GetList(qo::String group, std::vector<IBuddyProfile*>& copies) {
   return AppendCopies(
-      *table_, copies,
-      [&](IBuddyProfile* record) { return record->GetGroupName() == group; },
+      *table_, copies, [&](IBuddyProfile* record) { return record->GetGroupName() == group; },
       [](IBuddyProfile* record) { return record->Copy(); });
 }
 

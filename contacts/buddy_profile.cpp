@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "contacts/indexed_fields.h"
+#include "contacts/buddy_index.h"
 
 CBuddyProfile::CBuddyProfile() = default;
 
@@ -40,7 +40,7 @@ CBuddyProfile& CBuddyProfile::operator=(const CBuddyProfile& other) {
   Prepend(buddy.resourceList, buddy_.resourceList);
   fields_.shared = std::move(shared);
   buddy_ = std::move(buddy);
-  qo::IndexedFields::Touched(*this);
+  IndexedFieldChanged();
   return *this;
 }
 
@@ -80,7 +80,7 @@ void CBuddyProfile::setAcceptStatus(std::int32_t acceptStatus) {
 }
 void CBuddyProfile::setBLII(std::int32_t blii) {
   buddy_.blii = blii;
-  qo::IndexedFields::Touched(*this);
+  IndexedFieldChanged();
 }
 void CBuddyProfile::setQuickCode(qo::String quickCode) { buddy_.quickCode = std::move(quickCode); }
 void CBuddyProfile::setLogonStatus(tagLOGON_STATUS logonStatus) {
@@ -93,7 +93,7 @@ void CBuddyProfile::setAddBuddyRequester(qo::String requester) {
 // The domain code decides getBlii, which the buddy list indexes.
 void CBuddyProfile::setDomain(std::int32_t domain) {
   buddy_.domain = domain;
-  qo::IndexedFields::Touched(*this);
+  IndexedFieldChanged();
 }
 void CBuddyProfile::SetGroupName(qo::String groupName) { buddy_.groupName = std::move(groupName); }
 qo::String CBuddyProfile::getQuickCode() { return buddy_.quickCode; }

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <utility>
 
-#include "contacts/indexed_fields.h"
+#include "contacts/buddy_index.h"
 #include "contacts/transport_suffix.h"
 #include "platform/contract.h"
 #include "qodata/user_profile.h"
@@ -165,7 +165,7 @@ void CUserProfile::SetProfileRqst(qo::StringMap& request, std::int32_t apply) {
   applied.profileRequest.swap(kept);
   auto commit = [&]() noexcept {
     fields_ = std::move(applied);
-    qo::IndexedFields::Touched(*this);  // a buddy list indexing this profile re-files it
+    IndexedFieldChanged();  // a buddy list indexing this profile re-files it
   };
   try {
     for (auto& [key, value] : applied.profileRequest) ApplyEntry(applied, key, value);

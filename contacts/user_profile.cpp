@@ -3,7 +3,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "contacts/indexed_fields.h"
+#include "contacts/buddy_index.h"
 
 namespace {
 
@@ -41,8 +41,12 @@ CUserProfile& CUserProfile::operator=(const CUserProfile& other) {
   merged.savedStatuses.insert(fields_.savedStatuses.begin(), fields_.savedStatuses.end());
   fields_ = std::move(merged);
   ResetHolders();
-  qo::IndexedFields::Touched(*this);
+  IndexedFieldChanged();
   return *this;
+}
+
+void CUserProfile::IndexedFieldChanged() noexcept {
+  if (indexEntry_ != nullptr) indexEntry_->Changed();
 }
 
 CUserProfile& CUserProfile::operator&(const CUserProfile& other) { return *this = other; }
@@ -63,7 +67,7 @@ void CUserProfile::setName(qo::String firstName, qo::String lastName) {
 }
 void CUserProfile::setEmail(qo::String email) {
   fields_.shared.email = std::move(email);
-  qo::IndexedFields::Touched(*this);
+  IndexedFieldChanged();
 }
 void CUserProfile::setAddressInfo(qo::String street, qo::String city, qo::String state,
                                   qo::String country) {

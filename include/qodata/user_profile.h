@@ -20,7 +20,7 @@
 #include "qodata/types.h"
 
 namespace qo {
-struct IndexedFields;
+class IndexEntry;
 }  // namespace qo
 
 /// Identity, contact data, presence, options, images and wallet (type code 1).
@@ -382,12 +382,15 @@ class QODATA_API CUserProfile
  protected:
   // Protected so that the buddy profile, built on this class, reaches the shared part.
   Fields fields_;
-  // Marks of the buddy list that indexes this profile (contacts/indexed_fields.h); never
-  // copied.
-  std::uint8_t indexMarks_ = 0;
+  // Tells the buddy-list index that files this profile, if any, that the e-mail address, the
+  // domain code or the BLII may have changed.
+  void IndexedFieldChanged() noexcept;
 
  private:
-  friend struct qo::IndexedFields;
+  friend class qo::IndexEntry;
+  // The entry of the buddy-list index that files this profile (contacts/buddy_index.h), or
+  // null. Never copied: a copy is in no index.
+  qo::IndexEntry* indexEntry_ = nullptr;
 
   /// The normal form of an identifier: lower case, cut at the first transport suffix in the
   /// suffixes' fixed order. Reads no field.
