@@ -382,8 +382,8 @@ class QODATA_API CUserProfile
  protected:
   // Protected so that the buddy profile, built on this class, reaches the shared part.
   Fields fields_;
-  // Tells the buddy-list index that files this profile, if any, that the e-mail address, the
-  // domain code or the BLII may have changed.
+  /// Tells the buddy-list index that files this profile, if any, that the e-mail address, the
+  /// domain code or the BLII may have changed.
   void IndexedFieldChanged() noexcept;
 
  private:
