@@ -88,25 +88,26 @@ class CBuddyList::Table {
     Slot& slot = *at;
     Entry& entry = slot.second;
     entry.self = &slot;
-    HeldBuddy old;
-    if (!inserted) {
-      Unindex(entry);
-      Unchain(slot);
-      old = std::move(entry.record);
-    }
-    entry.record = std::move(copy);
-    entry.place = nextPlace_++;
-    Chain(slot);
+    if (!inserted) Unindex(entry);
     try {
-      Index(entry);
+      Index(entry, copy.get(), nextPlace_);
     } catch (...) {
       if (inserted) {
-        Unchain(slot);
         records_.erase(at);
-        throw;
+      } else {
+        try {  // the old record back in the indexes, or else scanned at every lookup
+          Index(entry, entry.record.get(), entry.place);
+        } catch (...) {
+          ++unindexed_;
+        }
       }
-      ++unindexed_;  // stored, but scanned at every lookup instead
+      throw;
     }
+    HeldBuddy old = std::move(entry.record);
+    entry.record = std::move(copy);
+    entry.place = nextPlace_++;
+    if (!inserted) Unchain(slot);
+    Chain(slot);
   }  // `old` is released here
 
   bool Remove(const qo::String& key) {
@@ -173,10 +174,10 @@ class CBuddyList::Table {
   }
 
   // Files a record in the indexes, when they exist; counts it when it cannot be filed.
-  void Index(Entry& entry) {
+  void Index(Entry& entry, IBuddyProfile* record, std::uint64_t place) {
     if (!indexing_) return;
-    if (CBuddyProfile* buddy = qo::BuddyIndex::Indexable(entry.record.get())) {
-      index_.File(entry, *buddy, entry.place);
+    if (CBuddyProfile* buddy = qo::BuddyIndex::Indexable(record)) {
+      index_.File(entry, *buddy, place);
       entry.indexed = true;
     } else {
       ++unindexed_;
@@ -208,7 +209,8 @@ class CBuddyList::Table {
     StopIndexing();
     indexing_ = true;
     try {
-      for (Slot* slot = first_; slot != nullptr; slot = slot->second.next) Index(slot->second);
+      for (Slot* slot = first_; slot != nullptr; slot = slot->second.next)
+        Index(slot->second, slot->second.record.get(), slot->second.place);
     } catch (...) {
       StopIndexing();
       throw;
