@@ -25,6 +25,7 @@ check 2 "exclude each other" "$fixtures/controls.res" --text --svg "$svg"
 check 2 "not a dialog id: 70000" "$fixtures/controls.res" --id 70000
 check 0 "^ +3018 +QodataSwatch +\"Swatch\" +0x50000000 " "$fixtures/controls.res" --text
 check 0 "font 9 pt \"Segoe UI\", weight 700, italic" "$fixtures/controls.res" --text
+check 0 "^  at 0,0, 107 x 10 dialog units" "$fixtures/languages.res" --id 401 --lang 0x0407 --text
 check 0 "x pixels = x units \* base x / 4" --help
 check 0 "^wrote 2 dialogs to $svg$" "$fixtures/controls.res" --id 102 --id 0x66 --svg "$svg"
 if [ "$(grep -c '<title>dialog 102</title>' "$svg")" != 2 ] || ! grep -q '>Every control<' "$svg"; then

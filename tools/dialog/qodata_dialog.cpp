@@ -120,7 +120,7 @@ std::string IdList(const std::vector<std::uint16_t>& ids) {
 int Run(const Options& options) {
   std::ifstream probe(options.file, std::ios::binary);
   if (!probe) return Fail("cannot open " + options.file + ": " + std::strerror(errno));
-  if (options.language >= 0) return Fail("--lang: this build cannot choose a resource language yet");
+  if (options.language >= 0) qo::platform::SetResourceLanguage(static_cast<std::uint16_t>(options.language));
   HINSTANCE module = qo::platform::LoadResourceModule(options.file.c_str());
   if (module == nullptr) return Fail(options.file + " is not a compiled resource file (.res), or it is malformed");
   const std::vector<std::uint16_t> available = AllDialogIds(module);
