@@ -41,8 +41,8 @@ void FillMessage(CMessage& message);
 // The same fields as a buddy profile (its user-profile part included), as a plain struct.
 struct PlainBuddy {
   qo::String quilloId, password, oldPassword, lastName, firstName, email, streetAddress, city,
-      state, country, telephone, fax, profile, provider, profileImage, statusMessage,
-      avatarFileKey, bigImage, smallImage, globalId;
+      state, country, telephone, fax, profile, provider, profileImage, statusMessage, avatarFileKey,
+      bigImage, smallImage, globalId;
   qo::Time birthdate = 0;
   qo::String avatarUrl, walletUserKey;
   qo::StringList addressList, telephoneList, emailList;

@@ -49,4 +49,3 @@ std::int32_t CDataFactory2::ReleaseContainer(tagCONTAINER_DATATYPE, IDataContain
   (*inout)->Release();
   return 1;
 }
-

@@ -28,4 +28,3 @@ class CDataFactory2 final : public IDataFactory2 {
   // Allocation register, as the data factory's: nothing fills or reads it.
   std::map<tagCONTAINER_DATATYPE, std::map<std::uint32_t, void*>*> register_;
 };
-

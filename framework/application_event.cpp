@@ -31,4 +31,3 @@ std::uint32_t CApplicationEvent::GetEventId() { return fields_.eventId; }
 std::uint32_t CApplicationEvent::GetEventKind() { return fields_.kind; }
 
 IDataContainer* CApplicationEvent::GetEventData() { return data_.get(); }
-

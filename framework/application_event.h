@@ -38,4 +38,3 @@ class CApplicationEvent final
   Fields fields_;
   qo::Held<IDataContainer> data_;
 };
-

@@ -107,8 +107,20 @@ IDataContainer* MakeContainer(tagCONTAINER_DATATYPE code) {
 
 bool FactoryDestroysOutright(tagCONTAINER_DATATYPE code) {
   switch (code) {
-    case 1: case 2: case 3: case 6: case 7: case 8: case 9: case 10: case 11: case 12:
-    case 13: case 14: case 18: case 21:
+    case 1:
+    case 2:
+    case 3:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 18:
+    case 21:
       return true;
     default:
       return false;

@@ -69,4 +69,3 @@ void CQoDataCollection::RemoveAt(POSITION& position) {
   qo::Held<IDataContainer> item = qo::Held<IDataContainer>::Adopt(items_.GetAt(position));
   items_.RemoveAt(position);
 }
-

@@ -32,4 +32,3 @@ class CQoDataCollection final
   std::uint32_t userValue_ = 0;
   qo::PtrList<IDataContainer> items_;  // each item is one reference the collection owns
 };
-

@@ -82,4 +82,3 @@ std::int32_t CGenericData::GetBoolean(qo::String key, std::int32_t* out) {
   *out = entry->integer != 0 ? 1 : 0;
   return 1;
 }
-

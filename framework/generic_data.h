@@ -38,4 +38,3 @@ class CGenericData final
 
   Entries entries_;
 };
-

@@ -35,4 +35,3 @@ class CGenericEvent final
  private:
   Fields fields_;
 };
-

@@ -12,7 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> file(data, data + size);
-  if (auto found = qo::dialog::FindResourceData(file, 5, 101); found && found->size() > size) qo::fuzz::Fail("res");
+  if (auto found = qo::dialog::FindResourceData(file, 5, 101); found && found->size() > size)
+    qo::fuzz::Fail("res");
   std::string error;
   auto dialog = qo::dialog::ReadDialogTemplate(data, size, &error);
   if (!dialog) {

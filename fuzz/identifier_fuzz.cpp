@@ -12,14 +12,18 @@ namespace {
 // Mostly texts built from pieces of suffixes, letters and "@", so that cuts happen often.
 qo::String Identifier(qo::fuzz::Input& input) {
   static constexpr const char16_t* kPieces[] = {
-      u"@TRANSPORT_", u"yahoo.com", u"hotmail.com", u"gmail.com", u"aol.com", u"icq.com",
-      u"@", u"A", u"b", u"0", u"1", u"@transport_YAHOO.COM", u"\u00C9", u"\u0130"};
+      u"@TRANSPORT_", u"yahoo.com", u"hotmail.com", u"gmail.com",
+      u"aol.com",     u"icq.com",   u"@",           u"A",
+      u"b",           u"0",         u"1",           u"@transport_YAHOO.COM",
+      u"\u00C9",      u"\u0130"};
   qo::String text;
   const std::size_t pieces = input.Pick(8);
   for (std::size_t i = 0; i < pieces; ++i) {
     const std::uint8_t choice = input.Byte();
-    if (choice >= 0xE0) text += input.Text(6);
-    else text += kPieces[choice % (sizeof kPieces / sizeof kPieces[0])];
+    if (choice >= 0xE0)
+      text += input.Text(6);
+    else
+      text += kPieces[choice % (sizeof kPieces / sizeof kPieces[0])];
   }
   return text;
 }

@@ -47,8 +47,8 @@ tagCONTAINER_DATATYPE Code(qo::fuzz::Input& in) {
 
 // Mostly short identifiers that collide, so records get replaced and found.
 qo::String Key(qo::fuzz::Input& in) {
-  static constexpr const char16_t* kKeys[] = {u"amy", u"Amy", u"bob@TRANSPORT_yahoo.com",
-                                              u"bob", u"a@b", u"", u"00x"};
+  static constexpr const char16_t* kKeys[] = {
+      u"amy", u"Amy", u"bob@TRANSPORT_yahoo.com", u"bob", u"a@b", u"", u"00x"};
   const std::uint8_t choice = in.Byte();
   if (choice >= 0xF0) return in.Text(8);
   return kKeys[choice % (sizeof kKeys / sizeof kKeys[0])];
@@ -107,7 +107,8 @@ void BuddyListStep(qo::fuzz::Input& in, IBuddyList& list, IDataContainer* other)
       record->setBLII(static_cast<std::int32_t>(in.Pick(4)) - 1);
       record->setDomain(static_cast<std::int32_t>(in.Pick(4)));
       IBuddyProfile* byEmail = list.getBuddyProfileRecord(email);
-      if (byEmail == nullptr || byEmail->getEmail() != email) qo::fuzz::Fail("lookup by new e-mail");
+      if (byEmail == nullptr || byEmail->getEmail() != email)
+        qo::fuzz::Fail("lookup by new e-mail");
       const std::int32_t blii = record->getBlii();
       IBuddyProfile* byBlii = list.getBuddyProfileRecord(blii);
       if (byBlii == nullptr || byBlii->getBlii() != blii) qo::fuzz::Fail("lookup by new BLII");
@@ -116,7 +117,8 @@ void BuddyListStep(qo::fuzz::Input& in, IBuddyList& list, IDataContainer* other)
     default:
       if (auto* concrete = dynamic_cast<CBuddyList*>(&list)) {
         if (auto* buddy = dynamic_cast<CBuddyProfile*>(other)) concrete->addBuddyRecord(*buddy);
-        if (CBuddyProfile* record = concrete->getBuddyRecord(Key(in))) concrete->updateBuddyRecord(u"copy", *record);
+        if (CBuddyProfile* record = concrete->getBuddyRecord(Key(in)))
+          concrete->updateBuddyRecord(u"copy", *record);
       }
       break;
   }
@@ -165,7 +167,8 @@ void CollectionStep(qo::fuzz::Input& in, IQoDataCollection& collection, IDataCon
 void WindowStep(qo::fuzz::Input& in, IPluginWindowElement& window) {
   switch (in.Pick(5)) {
     case 0:
-      window.AddControl(in.Pick(4), in.Text(6), CRect(0, 0, in.Byte(), in.Byte()), in.Byte(), in.Pick(3));
+      window.AddControl(in.Pick(4), in.Text(6), CRect(0, 0, in.Byte(), in.Byte()), in.Byte(),
+                        in.Pick(3));
       break;
     case 1: {
       std::vector<IPluginWindowControl*> controls(3, nullptr);
@@ -200,7 +203,8 @@ void SetStep(qo::fuzz::Input& in, IDataContainer* target, IDataContainer* other)
     buddy->SetGroupName(in.Byte() & 1 ? u"group" : u"other");
     if (Held<IBuddyProfile_01> more = As<IBuddyProfile_01>(target)) {
       more->AddResource(Key(in));
-      more->SetPresence(_PRESENCE{static_cast<tagSTATUS>(in.Byte()), Key(in), in.Byte() - 128, Key(in)});
+      more->SetPresence(
+          _PRESENCE{static_cast<tagSTATUS>(in.Byte()), Key(in), in.Byte() - 128, Key(in)});
     }
   }
   if (Held<IUserProfile> user = As<IUserProfile>(target)) {
@@ -217,8 +221,10 @@ void SetStep(qo::fuzz::Input& in, IDataContainer* target, IDataContainer* other)
   }
   if (Held<IMessage> message = As<IMessage>(target)) {
     message->addRecipient(Key(in), static_cast<tagSEND_MEDIUM>(in.Pick(3)));
-    if (in.Byte() & 1) message->setAttachment(Key(in), static_cast<tagATTACHMENT_TYPE>(1));
-    else message->removeAttachment();
+    if (in.Byte() & 1)
+      message->setAttachment(Key(in), static_cast<tagATTACHMENT_TYPE>(1));
+    else
+      message->removeAttachment();
     try {
       message->setTimeStamp(in.Text(12));
     } catch (const qo::StatusError&) {
@@ -281,8 +287,8 @@ void Step(qo::fuzz::Input& in, Slots& slots, IDataFactory& factory, IDataFactory
     case 1: {
       IDataContainer* made = nullptr;
       const tagCONTAINER_DATATYPE code = Code(in);
-      const std::int32_t ok = op % 12 == 0 ? factory.CreateInstance(code, &made)
-                                           : appCom.CreateContainer(code, &made);
+      const std::int32_t ok =
+          op % 12 == 0 ? factory.CreateInstance(code, &made) : appCom.CreateContainer(code, &made);
       if ((ok == 1) != (made != nullptr)) qo::fuzz::Fail("creation result and pointer disagree");
       target = Held<IDataContainer>::Adopt(made);
       break;
@@ -319,27 +325,30 @@ void Step(qo::fuzz::Input& in, Slots& slots, IDataFactory& factory, IDataFactory
     case 5:
       if (target && other != nullptr) {
         AssignSameClass<CUserProfile, CBuddyProfile, CBuddyList, CMessage, CSystemMessage,
-                        CMessageAttachment, CConnectionProperties, CXMPPConnProperties,
-                        CCagTokens, CCredit, CCreditList, CAds, CIAdsList, CPluginInfo,
-                        CPluginUIElement, CPluginUIElementAction, CPluginWindowElement,
-                        CPluginWindowControl, CPluginControlCommand, PluginEventData,
-                        CQoDataSource>(target.get(), other);
+                        CMessageAttachment, CConnectionProperties, CXMPPConnProperties, CCagTokens,
+                        CCredit, CCreditList, CAds, CIAdsList, CPluginInfo, CPluginUIElement,
+                        CPluginUIElementAction, CPluginWindowElement, CPluginWindowControl,
+                        CPluginControlCommand, PluginEventData, CQoDataSource>(target.get(), other);
       }
       break;
     case 6:
       if (target) SetStep(in, target.get(), other);
       break;
     case 7:
-      if (Held<IBuddyList> list = As<IBuddyList>(target.get())) BuddyListStep(in, *list.get(), other);
+      if (Held<IBuddyList> list = As<IBuddyList>(target.get()))
+        BuddyListStep(in, *list.get(), other);
       break;
     case 8:
-      if (Held<IMessageList> list = As<IMessageList>(target.get())) MessageListStep(in, *list.get(), other);
+      if (Held<IMessageList> list = As<IMessageList>(target.get()))
+        MessageListStep(in, *list.get(), other);
       break;
     case 9:
-      if (Held<IQoDataCollection> items = As<IQoDataCollection>(target.get())) CollectionStep(in, *items.get(), other);
+      if (Held<IQoDataCollection> items = As<IQoDataCollection>(target.get()))
+        CollectionStep(in, *items.get(), other);
       break;
     case 10:
-      if (Held<IPluginWindowElement> window = As<IPluginWindowElement>(target.get())) WindowStep(in, *window.get());
+      if (Held<IPluginWindowElement> window = As<IPluginWindowElement>(target.get()))
+        WindowStep(in, *window.get());
       break;
     default:
       // A container handed to itself: assignment, a collection or a bag taking itself.

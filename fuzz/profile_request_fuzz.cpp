@@ -10,9 +10,10 @@
 namespace {
 
 constexpr std::array<const char16_t*, 17> kKnownKeys = {
-    u"first_name", u"last_name",  u"email",      u"theme",     u"birthday", u"email_updates",
-    u"is_listed",  u"is_archive_on", u"email_fwd", u"idle",    u"mobile_fwd", u"sound",
-    u"popup",      u"is_verified", u"GLOBAL_ID", u"unknown",   u""};
+    u"first_name",    u"last_name", u"email",         u"theme",       u"birthday",
+    u"email_updates", u"is_listed", u"is_archive_on", u"email_fwd",   u"idle",
+    u"mobile_fwd",    u"sound",     u"popup",         u"is_verified", u"GLOBAL_ID",
+    u"unknown",       u""};
 
 // A known key with its letters' case flipped where the input says so, or a random key.
 qo::String Key(qo::fuzz::Input& input) {
@@ -22,8 +23,10 @@ qo::String Key(qo::fuzz::Input& input) {
   const std::uint32_t flips = input.Number();
   for (std::size_t i = 0; i < key.size() && i < 32; ++i) {
     if ((flips >> i) & 1u) {
-      if (key[i] >= u'a' && key[i] <= u'z') key[i] = static_cast<char16_t>(key[i] - 32);
-      else if (key[i] >= u'A' && key[i] <= u'Z') key[i] = static_cast<char16_t>(key[i] + 32);
+      if (key[i] >= u'a' && key[i] <= u'z')
+        key[i] = static_cast<char16_t>(key[i] - 32);
+      else if (key[i] >= u'A' && key[i] <= u'Z')
+        key[i] = static_cast<char16_t>(key[i] + 32);
     }
   }
   return key;
@@ -35,7 +38,8 @@ qo::String Value(qo::fuzz::Input& input) {
   static constexpr char16_t kAlphabet[] = u"0123456789--1 +tTrRuUeE";
   qo::String value;
   const std::size_t length = input.Pick(14);
-  for (std::size_t i = 0; i < length; ++i) value.push_back(kAlphabet[input.Pick(sizeof kAlphabet / 2 - 1)]);
+  for (std::size_t i = 0; i < length; ++i)
+    value.push_back(kAlphabet[input.Pick(sizeof kAlphabet / 2 - 1)]);
   return value;
 }
 

@@ -111,7 +111,9 @@ void CMessage::setMessage(qo::String message) { fields_.core.message = std::move
 void CMessage::setSender(qo::String sender) { fields_.core.sender = std::move(sender); }
 
 // Through the virtual slots, so that a derived class's conversion or setter takes effect.
-void CMessage::setTimeStamp(qo::String stamp) { setTimeStamp(convertStringToTime(std::move(stamp))); }
+void CMessage::setTimeStamp(qo::String stamp) {
+  setTimeStamp(convertStringToTime(std::move(stamp)));
+}
 
 void CMessage::setTimeStamp(qo::Time stamp) { fields_.core.timeStamp = stamp; }
 
@@ -148,7 +150,9 @@ bool CMessage::isUnicode() { return fields_.core.unicode; }
 
 qo::Time CMessage::getTimeStamp() { return fields_.core.timeStamp; }
 
-qo::Time CMessage::convertStringToTime(qo::String text) { return qo::messaging::ConvertTimeText(text); }
+qo::Time CMessage::convertStringToTime(qo::String text) {
+  return qo::messaging::ConvertTimeText(text);
+}
 
 IMessageAttachment* CMessage::getAttachmentInterface() { return attachment_.get(); }
 

@@ -49,4 +49,3 @@ IMessage* CNMessageList::GetNext(POSITION& position) {
   if (position == nullptr) return nullptr;
   return messages_->entries.GetNext(position);
 }
-

@@ -41,4 +41,3 @@ class CNMessageList final
 
   std::unique_ptr<Chain> messages_;
 };
-

@@ -27,33 +27,30 @@ CSystemMessage::~CSystemMessage() = default;
 
 // Each longer overload sets the fields of the next shorter one (called directly, not through
 // its slot), then its own.
-void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId,
-                                   SYSTEM_MSG_TYPE msgType, std::int32_t type,
-                                   qo::String eventId, qo::String detail, std::int32_t modal,
-                                   std::int32_t isFinal) {
+void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                                   std::int32_t type, qo::String eventId, qo::String detail,
+                                   std::int32_t modal, std::int32_t isFinal) {
   CSystemMessage::SetParameters(std::move(content), msgId, msgType, type, std::move(eventId),
                                 std::move(detail), modal);
   fields_.isFinal = isFinal;
 }
 
-void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId,
-                                   SYSTEM_MSG_TYPE msgType, std::int32_t type,
-                                   qo::String eventId, qo::String detail, std::int32_t modal) {
+void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                                   std::int32_t type, qo::String eventId, qo::String detail,
+                                   std::int32_t modal) {
   CSystemMessage::SetParameters(std::move(content), msgId, msgType, type, std::move(eventId),
                                 std::move(detail));
   fields_.modal = modal;
 }
 
-void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId,
-                                   SYSTEM_MSG_TYPE msgType, std::int32_t type,
-                                   qo::String eventId, qo::String detail) {
+void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                                   std::int32_t type, qo::String eventId, qo::String detail) {
   CSystemMessage::SetParameters(std::move(content), msgId, msgType, type, std::move(eventId));
   fields_.detail = std::move(detail);
 }
 
-void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId,
-                                   SYSTEM_MSG_TYPE msgType, std::int32_t type,
-                                   qo::String eventId) {
+void CSystemMessage::SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
+                                   std::int32_t type, qo::String eventId) {
   CSystemMessage::SetParameters(std::move(content), msgId, msgType);
   fields_.type = type;
   fields_.eventId = std::move(eventId);

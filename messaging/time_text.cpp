@@ -12,9 +12,7 @@ namespace {
 
 constexpr std::size_t kTimeTextLength = 12;
 
-bool IsSpace(char16_t unit) {
-  return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
-}
+bool IsSpace(char16_t unit) { return unit == u' ' || (unit >= u'\t' && unit <= u'\r'); }
 
 // The leading decimal integer of the text, read as the C library's atoi reads it: white space
 // skipped, an optional sign, then digits up to the first non-digit; 0 when there are none.

@@ -96,4 +96,3 @@ class CWebRequest final : public qo::Container<CWebRequest, CONTAINER_WEB_REQUES
   Fields fields_;
   qo::Held<IDataContainer> userData_;
 };
-

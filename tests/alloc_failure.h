@@ -1,9 +1,9 @@
 // Allocation-failure injection for the alloc_failure_tests program, whose alloc_failure.cpp
 // replaces the global operator new and delete: once armed with N, the N-th allocation fails
-// (std::bad_alloc, or null for the nothrow forms). The live-block count lets a test see an allocation that a
-// failed operation did not give back. The over-aligned forms stay the runtime's own, in pairs:
-// nothing here is over-aligned. Under the sanitizers the replacements take the place of the
-// runtime's, and every block still goes through malloc and free, which the runtime watches.
+// (std::bad_alloc, or null for the nothrow forms). The live-block count lets a test see an
+// allocation that a failed operation did not give back. The over-aligned forms stay the runtime's
+// own, in pairs: nothing here is over-aligned. Under the sanitizers the replacements take the place
+// of the runtime's, and every block still goes through malloc and free, which the runtime watches.
 //
 // qo::test::ExpectFailureSafe runs an operation on a fresh object with N = 1, 2, 3, ... until
 // it succeeds, and after each failure checks that the exception reached the caller, that the
@@ -53,8 +53,8 @@ inline void Free(void* block) {
 }
 
 // Runs make() then op(object) with the N-th allocation of op failing, for N = 1, 2, ... until
-// op succeeds. After each failure the check that snap(object) made before must hold, and once the object
-// is destroyed every block allocated since make() must be freed again (a container may keep
+// op succeeds. After each failure the check that snap(object) made before must hold, and once the
+// object is destroyed every block allocated since make() must be freed again (a container may keep
 // capacity it grew before the failure, but nothing may outlive it).
 template <class Make, class Op, class Snap>
 void ExpectFailureSafe(const char* what, Make make, Op op, Snap snap) {
@@ -108,7 +108,8 @@ inline std::function<bool()> Unchanged(IDataContainer* c) {
 // ExpectFailureSafe on a container of the code filled with the variant, compared whole.
 template <class Op>
 void ExpectFailureSafeOn(const char* what, tagCONTAINER_DATATYPE code, Op op, int variant = 1) {
-  ExpectFailureSafe(what, [=] { return Fresh(code, variant); }, op, [](Owned& o) { return Unchanged(o.get()); });
+  ExpectFailureSafe(
+      what, [=] { return Fresh(code, variant); }, op, [](Owned& o) { return Unchanged(o.get()); });
 }
 
 }  // namespace qo::test

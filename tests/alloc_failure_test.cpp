@@ -24,11 +24,10 @@ using qo::test::Snapshot;
 using qo::test::Unchanged;
 using qo::test::View;
 
-
-
 // An operation without an object of its own: only the exception and the blocks are checked.
 void ExpectCreationSafe(const char* what, const std::function<void()>& create) {
-  ExpectFailureSafe(what, [] { return 0; }, [&](int) { create(); }, [](int) { return [] { return true; }; });
+  ExpectFailureSafe(
+      what, [] { return 0; }, [&](int) { create(); }, [](int) { return [] { return true; }; });
 }
 
 TEST(AllocationFailure, FactoriesMakeEveryCodeOrNothing) {
@@ -38,7 +37,8 @@ TEST(AllocationFailure, FactoriesMakeEveryCodeOrNothing) {
   auto* appCom = static_cast<IApplicationCom*>(object);
   auto* catalogue = static_cast<IDataFactory2*>(appCom);
   // Every code that a factory makes, made again with each of its allocations failing.
-  auto expectMakes = [](const char* what, const std::function<std::int32_t(IDataContainer**)>& make) {
+  auto expectMakes = [](const char* what,
+                        const std::function<std::int32_t(IDataContainer**)>& make) {
     IDataContainer* made = nullptr;
     if (make(&made) != 1) return;
     made->Release();
@@ -49,8 +49,10 @@ TEST(AllocationFailure, FactoriesMakeEveryCodeOrNothing) {
   };
   for (int value = 1; value <= 34; ++value) {
     const auto code = static_cast<tagCONTAINER_DATATYPE>(value);
-    expectMakes("CreateInstance", [&](IDataContainer** out) { return factory.CreateInstance(code, out); });
-    expectMakes("CreateContainer", [&](IDataContainer** out) { return catalogue->CreateContainer(code, out); });
+    expectMakes("CreateInstance",
+                [&](IDataContainer** out) { return factory.CreateInstance(code, out); });
+    expectMakes("CreateContainer",
+                [&](IDataContainer** out) { return catalogue->CreateContainer(code, out); });
   }
   DestroyAppComInstance(&appCom);
 
@@ -91,11 +93,13 @@ TEST(AllocationFailure, EveryConstructorFailsWhole) {
       {"CMessage(time text)", Construct<CMessage>(text, text, text, stamp, medium, true)},
       {"CInboxMessage(time)", Construct<CInboxMessage>(text, text, text, t5, medium, true)},
       {"CInboxMessage(time text)", Construct<CInboxMessage>(text, text, text, stamp, medium, true)},
-      {"COutboxMessage(time)", Construct<COutboxMessage>(text, text, text, t5, medium, t6, 1, true)},
+      {"COutboxMessage(time)",
+       Construct<COutboxMessage>(text, text, text, t5, medium, t6, 1, true)},
       {"COutboxMessage(time text)",
        Construct<COutboxMessage>(text, text, text, stamp, medium, stamp, 1, true)},
       {"CSystemMessage", Construct<CSystemMessage>(text, static_cast<SYSTEM_MSG_TYPE>(1), 0)},
-      {"CMessageAttachment", Construct<CMessageAttachment>(text, static_cast<tagATTACHMENT_TYPE>(1))},
+      {"CMessageAttachment",
+       Construct<CMessageAttachment>(text, static_cast<tagATTACHMENT_TYPE>(1))},
       {"CConnectionProperties", Construct<CConnectionProperties>()},
       {"CXMPPConnProperties", Construct<CXMPPConnProperties>()},
       {"CCagTokens", Construct<CCagTokens>()},
@@ -139,17 +143,18 @@ TEST(AllocationFailure, CopiesLeaveTheSource) {
   // by its copy constructor, both checked above).
   using Copy = IDataContainer* (*)(IDataContainer*);
   const std::pair<tagCONTAINER_DATATYPE, Copy> typed[] = {
-      {CONTAINER_BUDDY_PROFILE, [](IDataContainer* c) -> IDataContainer* { return View<IBuddyProfile>(c)->Copy(); }},
-      {CONTAINER_MESSAGE, [](IDataContainer* c) -> IDataContainer* { return View<IMessage>(c)->Copy(); }},
+      {CONTAINER_BUDDY_PROFILE,
+       [](IDataContainer* c) -> IDataContainer* { return View<IBuddyProfile>(c)->Copy(); }},
+      {CONTAINER_MESSAGE,
+       [](IDataContainer* c) -> IDataContainer* { return View<IMessage>(c)->Copy(); }},
       {CONTAINER_PLUGIN_WINDOW_ELEMENT,
        [](IDataContainer* c) -> IDataContainer* { return View<IPluginWindowElement>(c)->Copy(); }},
   };
   for (const auto& [code, copy] : typed) {
-    ExpectFailureSafeOn("Copy", code, [copy = copy](Owned& source) { copy(source.get())->Release(); });
+    ExpectFailureSafeOn("Copy", code,
+                        [copy = copy](Owned& source) { copy(source.get())->Release(); });
   }
 }
-
-
 
 TEST(AllocationFailure, AssignmentsGiveTheStrongGuarantee) {
   // From a source filled differently; self-assignment as well.
@@ -181,31 +186,36 @@ TEST(AllocationFailure, AssignmentsGiveTheStrongGuarantee) {
   auto messages = [](const char* what, auto make) {
     const auto source = make(2);
     source->setAttachment(Long("path", 2), static_cast<tagATTACHMENT_TYPE>(2));
-    ExpectFailureSafe(what, [&] { return make(1); }, [&](auto& m) { *m = *source; },
-                      [](auto& m) { return Unchanged(static_cast<IMessage*>(m.get())); });
+    ExpectFailureSafe(
+        what, [&] { return make(1); }, [&](auto& m) { *m = *source; },
+        [](auto& m) { return Unchanged(static_cast<IMessage*>(m.get())); });
   };
   messages("CInboxMessage", [](int v) {
     return std::make_unique<CInboxMessage>(Long("from", v), Long("to", v), Long("text", v),
                                            qo::Time{v}, static_cast<tagSEND_MEDIUM>(v), v == 2);
   });
   messages("COutboxMessage", [](int v) {
-    return std::make_unique<COutboxMessage>(Long("from", v), Long("to", v), Long("text", v), qo::Time{v},
-                                            static_cast<tagSEND_MEDIUM>(1), qo::Time{3}, v, false);
+    return std::make_unique<COutboxMessage>(Long("from", v), Long("to", v), Long("text", v),
+                                            qo::Time{v}, static_cast<tagSEND_MEDIUM>(1),
+                                            qo::Time{3}, v, false);
   });
 
   // The two plain lists, read entry by entry: the ads copied, the user profiles shared.
   auto ads = [] {
     auto list = std::make_unique<CAdsList>();
-    list->AddTail(new CAds(Long("image", 1), Long("url", 1), static_cast<ADSTYPE>(1), Long("tip", 1), 1, 2));
+    list->AddTail(
+        new CAds(Long("image", 1), Long("url", 1), static_cast<ADSTYPE>(1), Long("tip", 1), 1, 2));
     return list;
   };
   const auto adsSource = ads();
   adsSource->AddTail(nullptr);
-  ExpectFailureSafe("CAdsList", ads, [&](auto& list) { *list = *adsSource; }, [](auto& list) {
-    return [list = list.get(), first = list->GetHead(), held = Unchanged(list->GetHead())] {
-      return list->GetCount() == 1 && list->GetHead() == first && held();
-    };
-  });
+  ExpectFailureSafe(
+      "CAdsList", ads, [&](auto& list) { *list = *adsSource; },
+      [](auto& list) {
+        return [list = list.get(), first = list->GetHead(), held = Unchanged(list->GetHead())] {
+          return list->GetCount() == 1 && list->GetHead() == first && held();
+        };
+      });
   CUserProfile profile;
   auto users = [&] {
     auto list = std::make_unique<CUserList>();
@@ -214,9 +224,13 @@ TEST(AllocationFailure, AssignmentsGiveTheStrongGuarantee) {
   };
   const auto usersSource = users();
   usersSource->AddTail(nullptr);
-  ExpectFailureSafe("CUserList", users, [&](auto& list) { *list = *usersSource; }, [&](auto& list) {
-    return [list = list.get(), &profile] { return list->GetCount() == 1 && list->GetHead() == &profile; };
-  });
+  ExpectFailureSafe(
+      "CUserList", users, [&](auto& list) { *list = *usersSource; },
+      [&](auto& list) {
+        return [list = list.get(), &profile] {
+          return list->GetCount() == 1 && list->GetHead() == &profile;
+        };
+      });
 }
 
 TEST(AllocationFailure, SettersAndInsertsGiveTheStrongGuarantee) {
@@ -226,10 +240,12 @@ TEST(AllocationFailure, SettersAndInsertsGiveTheStrongGuarantee) {
   // its class update (the class add's store) and GetList (getList with a filter).
   for (const qo::test::Change& change : qo::test::Changes()) {
     if ((change.use & qo::test::kTest) == 0) continue;
-    SCOPED_TRACE(testing::Message() << "code " << change.code << " filled with variant " << change.variant);
+    SCOPED_TRACE(testing::Message()
+                 << "code " << change.code << " filled with variant " << change.variant);
     const qo::String text = Long(change.what, 3);
-    ExpectFailureSafeOn(change.what, change.code, [&](Owned& target) { change.op(target.get(), text, 3); },
-                        change.variant);
+    ExpectFailureSafeOn(
+        change.what, change.code, [&](Owned& target) { change.op(target.get(), text, 3); },
+        change.variant);
   }
   // The buddy list re-files a lent record whose e-mail address or BLII changed at its next
   // lookup by either: that lookup may run out of memory, and must find the record after.
@@ -240,13 +256,16 @@ TEST(AllocationFailure, SettersAndInsertsGiveTheStrongGuarantee) {
     record->setBLII(77);
     return list;
   };
-  ExpectFailureSafe("lookups after a lent record changed", changedList, [](Owned& list) {
-    auto* view = View<IBuddyList>(list.get());
-    IBuddyProfile* byEmail = view->getBuddyProfileRecord(Long("moved@address", 4));
-    ASSERT_NE(byEmail, nullptr);
-    EXPECT_EQ(byEmail, view->getBuddyProfileRecord(77));
-    EXPECT_EQ(view->removeBuddyRecord(77), 1);
-  }, [](Owned& list) { return Unchanged(list.get()); });
+  ExpectFailureSafe(
+      "lookups after a lent record changed", changedList,
+      [](Owned& list) {
+        auto* view = View<IBuddyList>(list.get());
+        IBuddyProfile* byEmail = view->getBuddyProfileRecord(Long("moved@address", 4));
+        ASSERT_NE(byEmail, nullptr);
+        EXPECT_EQ(byEmail, view->getBuddyProfileRecord(77));
+        EXPECT_EQ(view->removeBuddyRecord(77), 1);
+      },
+      [](Owned& list) { return Unchanged(list.get()); });
 }
 
 TEST(AllocationFailure, ResourceLoadingFailsWhole) {
@@ -254,13 +273,18 @@ TEST(AllocationFailure, ResourceLoadingFailsWhole) {
   HINSTANCE module = qo::platform::LoadResourceModule(path.c_str());
   ASSERT_NE(module, nullptr);
   auto none = [] { return 0; };
-  auto bitmaps = [](int) { return [n = qo::platform::LiveBitmapCount()] { return qo::platform::LiveBitmapCount() == n; }; };
-  ExpectFailureSafe("LoadResourceModule", none, [&](int) {
-    qo::platform::FreeResourceModule(qo::platform::LoadResourceModule(path.c_str()));
-  }, bitmaps);
-  ExpectFailureSafe("LoadBitmap", none, [&](int) {
-    qo::platform::DeleteObject(qo::platform::LoadBitmap(module, 201));
-  }, bitmaps);
+  auto bitmaps = [](int) {
+    return [n = qo::platform::LiveBitmapCount()] { return qo::platform::LiveBitmapCount() == n; };
+  };
+  ExpectFailureSafe(
+      "LoadResourceModule", none,
+      [&](int) {
+        qo::platform::FreeResourceModule(qo::platform::LoadResourceModule(path.c_str()));
+      },
+      bitmaps);
+  ExpectFailureSafe(
+      "LoadBitmap", none,
+      [&](int) { qo::platform::DeleteObject(qo::platform::LoadBitmap(module, 201)); }, bitmaps);
 
   // A window element loading its dialog and its controls' bitmaps.
   auto window = [] {
@@ -272,8 +296,10 @@ TEST(AllocationFailure, ResourceLoadingFailsWhole) {
     return element;
   };
   auto read = [](Owned& object) { return Unchanged(object.get()); };
-  ExpectFailureSafe("LoadResource", window,
-                    [&](Owned& element) { View<IPluginWindowElement>(element.get())->LoadResource(module); }, read);
+  ExpectFailureSafe(
+      "LoadResource", window,
+      [&](Owned& element) { View<IPluginWindowElement>(element.get())->LoadResource(module); },
+      read);
   // A control loading its bitmap, first or in place of one it holds. Destruction leaves the
   // bitmap to the client, so the control unloads it before it dies.
   struct Unloading {
@@ -288,7 +314,9 @@ TEST(AllocationFailure, ResourceLoadingFailsWhole) {
     };
     ExpectFailureSafe(
         "LoadControlResource", control,
-        [&](Unloading& made) { View<IPluginWindowControl>(made.control.get())->LoadControlResource(module); },
+        [&](Unloading& made) {
+          View<IPluginWindowControl>(made.control.get())->LoadControlResource(module);
+        },
         [](Unloading& made) { return Unchanged(made.control.get()); });
   }
   qo::platform::FreeResourceModule(module);

@@ -46,8 +46,8 @@ TEST(ConnectionProperties, DefaultsAndCopiesOfEverySettingButNotTheHolders) {
   EXPECT_EQ(Settings(source), filled);
 
   // Copies carry every field, the two that no operation reaches included.
-  auto* clone = static_cast<CConnectionProperties*>(
-      static_cast<IConnectionProperties*>(source.Clone()));
+  auto* clone =
+      static_cast<CConnectionProperties*>(static_cast<IConnectionProperties*>(source.Clone()));
   EXPECT_EQ(clone->fields(), source.fields());
   clone->Release();
   EXPECT_EQ(CConnectionProperties(source).fields(), source.fields());

@@ -29,7 +29,8 @@ namespace qo::test {
 template <class I>
 I* View(IDataContainer* container) {
   void* view = nullptr;
-  if (container == nullptr || container->GetDataInterface(qo::InterfaceCode<I>::value, &view) != 1) {
+  if (container == nullptr ||
+      container->GetDataInterface(qo::InterfaceCode<I>::value, &view) != 1) {
     return nullptr;
   }
   static_cast<I*>(view)->Release();
@@ -49,7 +50,8 @@ class Snapshot {
   }
   bool Matches(IDataContainer* other) const {
     if (!present_ || other == nullptr) return present_ == (other != nullptr);
-    return std::all_of(checks_.begin(), checks_.end(), [&](const auto& check) { return check(other); });
+    return std::all_of(checks_.begin(), checks_.end(),
+                       [&](const auto& check) { return check(other); });
   }
 
  private:
@@ -79,15 +81,20 @@ class Snapshot {
       return all;
     };
     Same(c, [=](IDataContainer* x) { return items(x).size(); });
-    for (std::size_t i = 0; i < items(c).size(); ++i) Held(c, [=](IDataContainer* x) { return items(x)[i]; });
+    for (std::size_t i = 0; i < items(c).size(); ++i)
+      Held(c, [=](IDataContainer* x) { return items(x)[i]; });
   }
   template <class... T>
   void Records(IDataContainer* c) {
-    ([&] {
-      if (dynamic_cast<T*>(c) == nullptr) return;
-      if constexpr (requires(T& x) { x.fields(); }) Same(c, [](IDataContainer* x) { return dynamic_cast<T*>(x)->fields(); });
-      if constexpr (requires(T& x) { x.buddyFields(); }) Same(c, [](IDataContainer* x) { return dynamic_cast<T*>(x)->buddyFields(); });
-    }(), ...);
+    (
+        [&] {
+          if (dynamic_cast<T*>(c) == nullptr) return;
+          if constexpr (requires(T & x) { x.fields(); })
+            Same(c, [](IDataContainer* x) { return dynamic_cast<T*>(x)->fields(); });
+          if constexpr (requires(T & x) { x.buddyFields(); })
+            Same(c, [](IDataContainer* x) { return dynamic_cast<T*>(x)->buddyFields(); });
+        }(),
+        ...);
   }
   void Take(IDataContainer* c);
 
@@ -105,11 +112,11 @@ inline void Snapshot::Take(IDataContainer* c) {
   } else {
     Records<CUserProfile>(c);
   }
-  Records<CMessage, CSystemMessage, CMessageAttachment,
-          CConnectionProperties, CXMPPConnProperties, CCagTokens, CCredit, CAds, CPluginInfo,
-          CPluginUIElement, CPluginUIElementAction, CPluginWindowElement, CPluginWindowControl,
-          CPluginControlCommand, PluginEventData, CQoDataSource, CWebRequest, CGenericEvent,
-          CApplicationEvent, CQoDataCollection, CGenericData, CTransport>(c);
+  Records<CMessage, CSystemMessage, CMessageAttachment, CConnectionProperties, CXMPPConnProperties,
+          CCagTokens, CCredit, CAds, CPluginInfo, CPluginUIElement, CPluginUIElementAction,
+          CPluginWindowElement, CPluginWindowControl, CPluginControlCommand, PluginEventData,
+          CQoDataSource, CWebRequest, CGenericEvent, CApplicationEvent, CQoDataCollection,
+          CGenericData, CTransport>(c);
   if (View<IMessage>(c) != nullptr) {
     Held(c, [](IDataContainer* x) { return View<IMessage>(x)->getAttachmentInterface(); });
     Held(c, [](IDataContainer* x) { return View<IMessage_01>(x)->GetBuddyProfile(); });
@@ -125,7 +132,8 @@ inline void Snapshot::Take(IDataContainer* c) {
   if (View<IApplicationEvent>(c) != nullptr) {
     Held(c, [](IDataContainer* x) { return View<IApplicationEvent>(x)->GetEventData(); });
   }
-  if (View<IWebRequest>(c) != nullptr) Held(c, [](IDataContainer* x) { return View<IWebRequest>(x)->GetUserData(); });
+  if (View<IWebRequest>(c) != nullptr)
+    Held(c, [](IDataContainer* x) { return View<IWebRequest>(x)->GetUserData(); });
   if (View<IPluginWindowElement>(c) != nullptr) {
     auto controls = [](IDataContainer* x) {
       std::vector<IPluginWindowControl*> all;
@@ -133,7 +141,8 @@ inline void Snapshot::Take(IDataContainer* c) {
       return all;
     };
     Same(c, [=](IDataContainer* x) { return controls(x).size(); });
-    for (std::size_t i = 0; i < controls(c).size(); ++i) Held(c, [=](IDataContainer* x) { return controls(x)[i]; });
+    for (std::size_t i = 0; i < controls(c).size(); ++i)
+      Held(c, [=](IDataContainer* x) { return controls(x)[i]; });
   }
   if (auto* list = View<IBuddyList>(c)) {
     Same(c, [](IDataContainer* x) { return View<IBuddyList>(x)->size(); });
@@ -143,7 +152,8 @@ inline void Snapshot::Take(IDataContainer* c) {
   }
   if (View<ICreditList>(c) != nullptr) Walk(c, &ICreditList::getHead, &ICreditList::getNext);
   if (View<IAdsList>(c) != nullptr) Walk(c, &IAdsList::GetHeadPosition, &IAdsList::GetNext);
-  if (View<IMessageList>(c) != nullptr) Walk(c, &IMessageList::GetHeadPosition, &IMessageList::GetNext);
+  if (View<IMessageList>(c) != nullptr)
+    Walk(c, &IMessageList::GetHeadPosition, &IMessageList::GetNext);
   if (View<IQoDataCollection>(c) != nullptr) {
     Same(c, [](IDataContainer* x) { return View<IQoDataCollection>(x)->GetUserValue(); });
     Walk(c, &IQoDataCollection::GetHeadPosition, &IQoDataCollection::GetNext);
@@ -170,7 +180,8 @@ inline void Snapshot::Take(IDataContainer* c) {
 // A text long enough to live on the heap, different (and longer) for each variant, so that
 // assigning one variant to another needs a new buffer.
 inline qo::String Long(const char* what, int variant) {
-  const std::string seed = std::string(what) + " text long enough to allocate " + std::string(8 * variant, '+');
+  const std::string seed =
+      std::string(what) + " text long enough to allocate " + std::string(8 * variant, '+');
   return qo::String(seed.begin(), seed.end());  // a buffer of exactly its length
 }
 
@@ -182,8 +193,10 @@ struct Other {
   Other(tagCONTAINER_DATATYPE code, int variant) : held(Owned::Adopt(Made(code, variant))) {}
   template <class I>
   operator I*() const {
-    if constexpr (std::is_same_v<I, IDataContainer>) return held.get();
-    else return View<I>(held.get());
+    if constexpr (std::is_same_v<I, IDataContainer>)
+      return held.get();
+    else
+      return View<I>(held.get());
   }
   Owned held;
 };
@@ -200,13 +213,13 @@ inline const auto kMedium = static_cast<tagSEND_MEDIUM>(1);
 inline const std::uint8_t kBytes[64] = {7, 2, 3, 4};
 
 // A row that makes one call on the container's interface I.
-#define QO_CALL(code, I, call, ...)                                                             \
-  Change {                                                                                      \
-    CONTAINER_##code, #call,                                                                    \
+#define QO_CALL(code, I, call, ...)                                                           \
+  Change {                                                                                    \
+    CONTAINER_##code, #call,                                                                  \
         [](IDataContainer* c, [[maybe_unused]] const qo::String& t, [[maybe_unused]] int v) { \
-          View<I>(c)->call;                                                                     \
-        },                                                                                      \
-        __VA_ARGS__                                                                             \
+          View<I>(c)->call;                                                                   \
+        },                                                                                    \
+        __VA_ARGS__                                                                           \
   }
 
 // The setters and inserts of every class. Fill applies each kFill row to a container (those of
@@ -216,8 +229,14 @@ inline const std::uint8_t kBytes[64] = {7, 2, 3, 4};
 inline const std::vector<Change>& Changes() {
   auto request = [](std::int32_t apply) {
     return [apply](IDataContainer* c, const qo::String& t, int) {
-      qo::StringMap entries{{u"first_name", t}, {u"LAST_NAME", t}, {u"email", t}, {u"theme", t},
-                            {u"GLOBAL_ID", t}, {u"idle", u"42"}, {u"birthday", u"1990-02-03"}, {t, t}};
+      qo::StringMap entries{{u"first_name", t},
+                            {u"LAST_NAME", t},
+                            {u"email", t},
+                            {u"theme", t},
+                            {u"GLOBAL_ID", t},
+                            {u"idle", u"42"},
+                            {u"birthday", u"1990-02-03"},
+                            {t, t}};
       View<IUserProfile_01>(c)->SetProfileRqst(entries, apply);
     };
   };
@@ -235,37 +254,49 @@ inline const std::vector<Change>& Changes() {
       QO_CALL(BUDDY_PROFILE, IBuddyProfile_01, SetResourceList({t, u"R", u"r"}), kTest),
       QO_CALL(BUDDY_PROFILE, IBuddyProfile_01, AddResource(t)),
       QO_CALL(BUDDY_PROFILE, IBuddyProfile_01, SetPresence({static_cast<tagSTATUS>(v), t, 1, t})),
-      {CONTAINER_BUDDY_LIST, "three records", [](IDataContainer* c, const qo::String&, int v) {
+      {CONTAINER_BUDDY_LIST, "three records",
+       [](IDataContainer* c, const qo::String&, int v) {
          for (char16_t i = u'a'; i <= u'c'; ++i) {
            const Other buddy(CONTAINER_BUDDY_PROFILE, v);
            static_cast<IUserProfile*>(buddy)->setQuilloID(Long("buddy", v) + i);
            View<IBuddyList>(c)->addBuddyRecord(buddy);
          }
-       }, kFill},
+       },
+       kFill},
       QO_CALL(BUDDY_LIST, IBuddyList, addBuddyRecord(Other(CONTAINER_BUDDY_PROFILE, v)), kTest),
-      QO_CALL(BUDDY_LIST, IBuddyList, updateBuddyRecord(Long("buddy", 1) + u"a", Other(CONTAINER_BUDDY_PROFILE, v)), kTest),
-      {CONTAINER_BUDDY_LIST, "getList", [](IDataContainer* c, const qo::String&, int) {
+      QO_CALL(BUDDY_LIST, IBuddyList,
+              updateBuddyRecord(Long("buddy", 1) + u"a", Other(CONTAINER_BUDDY_PROFILE, v)), kTest),
+      {CONTAINER_BUDDY_LIST, "getList",
+       [](IDataContainer* c, const qo::String&, int) {
          std::vector<IBuddyProfile*> copies;
          View<IBuddyList>(c)->getList(copies);
          View<IBuddyList>(c)->clearCopyOfList(copies);
-       }, kTest},
-      {CONTAINER_BUDDY_LIST, "class addBuddyRecord", [](IDataContainer* c, const qo::String&, int v) {
+       },
+       kTest},
+      {CONTAINER_BUDDY_LIST, "class addBuddyRecord",
+       [](IDataContainer* c, const qo::String&, int v) {
          const Other buddy(CONTAINER_BUDDY_PROFILE, v);
-         dynamic_cast<CBuddyList*>(c)->addBuddyRecord(*dynamic_cast<CBuddyProfile*>(buddy.held.get()));
-       }, kTest},
-      {CONTAINER_BUDDY_LIST, "class getList", [](IDataContainer* c, const qo::String&, int) {
+         dynamic_cast<CBuddyList*>(c)->addBuddyRecord(
+             *dynamic_cast<CBuddyProfile*>(buddy.held.get()));
+       },
+       kTest},
+      {CONTAINER_BUDDY_LIST, "class getList",
+       [](IDataContainer* c, const qo::String&, int) {
          std::vector<CBuddyProfile*> copies;
          dynamic_cast<CBuddyList*>(c)->getList(copies);
          dynamic_cast<CBuddyList*>(c)->clearCopyOfList(copies);
-       }, kTest},
+       },
+       kTest},
       QO_CALL(CREDIT, ICredit, setProvider(t)),
       QO_CALL(CREDIT, ICredit, setTotalCredits(10 * v), kFill),
       QO_CALL(CREDIT_LIST, ICreditList, putCredit(Other(CONTAINER_CREDIT, v))),
       QO_CALL(CREDIT_LIST, ICreditList, putCredit(Other(CONTAINER_CREDIT, v)), kFill),
       QO_CALL(CONNECTION_PROPERTIES, IConnectionProperties, setServerHost(t)),
-      QO_CALL(SYSTEM_MESSAGE, ISystemMessage, SetParameters(t, v, static_cast<SYSTEM_MSG_TYPE>(v), v, t, t, 1, 1)),
+      QO_CALL(SYSTEM_MESSAGE, ISystemMessage,
+              SetParameters(t, v, static_cast<SYSTEM_MSG_TYPE>(v), v, t, t, 1, 1)),
       QO_CALL(MESSAGE, IMessage, SetParameters(t, t, t, kMedium, qo::Time{1000 * v})),
-      QO_CALL(MESSAGE, IMessage, SetParameters(t, t, t, kMedium, qo::String(u"240131235959")), kTest),
+      QO_CALL(MESSAGE, IMessage, SetParameters(t, t, t, kMedium, qo::String(u"240131235959")),
+              kTest),
       QO_CALL(MESSAGE, IMessage, addRecipient(t, kMedium)),
       QO_CALL(MESSAGE, IMessage, addRecipient(t + u"b", kMedium), kFill),
       QO_CALL(MESSAGE, IMessage, addRecipient(t, kMedium), kTest, 0),  // without a medium yet
@@ -273,16 +304,22 @@ inline const std::vector<Change>& Changes() {
       QO_CALL(MESSAGE, IMessage_01, SetBuddyProfile(Other(CONTAINER_BUDDY_PROFILE, v), kMedium)),
       QO_CALL(PLUGIN_INFO, IPluginInfo, SetAuthor(t)),
       QO_CALL(PLUGIN_UI_ELEMENT, IPluginUIElement, SetLabel(t)),
-      QO_CALL(PLUGIN_UI_ELEMENT_ACTION, IPluginUIElementAction, SetPluginUIElement(Other(CONTAINER_PLUGIN_UI_ELEMENT, v))),
-      QO_CALL(PLUGIN_UI_ELEMENT_ACTION, IPluginUIElementAction, SetData(Other(CONTAINER_DATA_SOURCE, v))),
+      QO_CALL(PLUGIN_UI_ELEMENT_ACTION, IPluginUIElementAction,
+              SetPluginUIElement(Other(CONTAINER_PLUGIN_UI_ELEMENT, v))),
+      QO_CALL(PLUGIN_UI_ELEMENT_ACTION, IPluginUIElementAction,
+              SetData(Other(CONTAINER_DATA_SOURCE, v))),
       // Control 1 is replaced, controls 7, 8 and 9 are added.
-      QO_CALL(PLUGIN_WINDOW_ELEMENT, IPluginWindowElement, AddControl(1, t, CRect(1, 2, 3, 4), 5, 0)),
+      QO_CALL(PLUGIN_WINDOW_ELEMENT, IPluginWindowElement,
+              AddControl(1, t, CRect(1, 2, 3, 4), 5, 0)),
       QO_CALL(PLUGIN_WINDOW_ELEMENT, IPluginWindowElement, AddControl(6 + v, t, CRect(), 0, 0)),
       QO_CALL(DATA_SOURCE, IDataSource, SetDataType(CONTAINER_MESSAGE), kFill),
       QO_CALL(DATA_SOURCE, IDataSource, SetData(Other(CONTAINER_MESSAGE, v))),
-      {CONTAINER_DATA_SOURCE, "class SetData", [](IDataContainer* c, const qo::String&, int v) {
-         dynamic_cast<CQoDataSource*>(c)->SetData(CONTAINER_BUDDY_PROFILE, Other(CONTAINER_BUDDY_PROFILE, v));
-       }, kTest},
+      {CONTAINER_DATA_SOURCE, "class SetData",
+       [](IDataContainer* c, const qo::String&, int v) {
+         dynamic_cast<CQoDataSource*>(c)->SetData(CONTAINER_BUDDY_PROFILE,
+                                                  Other(CONTAINER_BUDDY_PROFILE, v));
+       },
+       kTest},
       QO_CALL(PLUGIN_EVENT_DATA, IPluginEventData, SetEventId(static_cast<PluginEvent>(v)), kFill),
       QO_CALL(MESSAGE_ATTACHMENT, IMessageAttachment, SetAttachment(t)),
       QO_CALL(ADS, IAds, SetParameters(t, t, static_cast<ADSTYPE>(v), t, 1, 2)),
@@ -296,12 +333,14 @@ inline const std::vector<Change>& Changes() {
       QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand, AddParam(10, std::int32_t{v}), kTest),
       QO_CALL(MESSAGE_LIST, IMessageList, AddHead(Other(CONTAINER_MESSAGE, v))),
       QO_CALL(MESSAGE_LIST, IMessageList, AddHead(Other(CONTAINER_MESSAGE, v)), kFill),
-      QO_CALL(APPLICATION_EVENT, IApplicationEvent, SetApplicationEvent(7, 1, Other(CONTAINER_CREDIT, v)), kFill),
+      QO_CALL(APPLICATION_EVENT, IApplicationEvent,
+              SetApplicationEvent(7, 1, Other(CONTAINER_CREDIT, v)), kFill),
       // The application event is set once: on an event not set yet.
       QO_CALL(APPLICATION_EVENT, IApplicationEvent, SetApplicationEvent(1, 2, c), kTest, 0),
       QO_CALL(DATA_COLLECTION, IQoDataCollection, Add(Other(CONTAINER_MESSAGE, v))),
       QO_CALL(DATA_COLLECTION, IQoDataCollection, Add(Other(CONTAINER_WEB_REQUEST, v)), kFill),
-      QO_CALL(DATA_COLLECTION, IQoDataCollection, SetUserValue(static_cast<std::uint32_t>(v)), kFill),
+      QO_CALL(DATA_COLLECTION, IQoDataCollection, SetUserValue(static_cast<std::uint32_t>(v)),
+              kFill),
       QO_CALL(TRANSPORT, ITransport, SetTransportText1(t)),
       QO_CALL(WEB_REQUEST, IWebRequest, SetRequest(1, t, 2)),
       QO_CALL(WEB_REQUEST, IWebRequest, SetBody(v, 2, kBytes, 4 * v)),
@@ -314,23 +353,30 @@ inline const std::vector<Change>& Changes() {
       QO_CALL(WEB_REQUEST, IWebRequest, SetHeader(t, t), kTest),
       QO_CALL(WEB_REQUEST, IWebRequest, SetPrimaryText(t)),
       QO_CALL(WEB_REQUEST, IWebRequest, SetUserData(Other(CONTAINER_CREDIT, v))),
-      {CONTAINER_WEB_REQUEST, "GetHeaders and names", [](IDataContainer* c, const qo::String& t, int) {
+      {CONTAINER_WEB_REQUEST, "GetHeaders and names",
+       [](IDataContainer* c, const qo::String& t, int) {
          qo::StringList lines{t};
          View<IWebRequest>(c)->GetHeaders(lines);
          View<IWebRequest>(c)->GetPartNames(lines);
          View<IWebRequest>(c)->GetParameterNames(lines);
-       }, kTest},
+       },
+       kTest},
       QO_CALL(GENERIC_EVENT, IGenericEvent, AddString(t)),
       QO_CALL(GENERIC_EVENT, IGenericEvent, AddString(t + u"b"), kFill),
-      QO_CALL(PLUGIN_WINDOW_CONTROL, IPluginWindowControl, AddResource(static_cast<tagPLUGINCONTROL_RES_KEY>(1), t)),
-      QO_CALL(PLUGIN_WINDOW_CONTROL, IPluginWindowControl, AddResource(static_cast<tagPLUGINCONTROL_RES_KEY>(2), std::uint32_t(v)), kFill),
-      QO_CALL(PLUGIN_WINDOW_CONTROL, IPluginWindowControl, AddResource(static_cast<tagPLUGINCONTROL_RES_KEY>(3), t), kTest),
+      QO_CALL(PLUGIN_WINDOW_CONTROL, IPluginWindowControl,
+              AddResource(static_cast<tagPLUGINCONTROL_RES_KEY>(1), t)),
+      QO_CALL(PLUGIN_WINDOW_CONTROL, IPluginWindowControl,
+              AddResource(static_cast<tagPLUGINCONTROL_RES_KEY>(2), std::uint32_t(v)), kFill),
+      QO_CALL(PLUGIN_WINDOW_CONTROL, IPluginWindowControl,
+              AddResource(static_cast<tagPLUGINCONTROL_RES_KEY>(3), t), kTest),
       QO_CALL(GENERIC_DATA, IGenericDataContainer, SetString(u"k1", t)),
       QO_CALL(GENERIC_DATA, IGenericDataContainer, SetInteger(u"k2", v), kFill),
-      QO_CALL(GENERIC_DATA, IGenericDataContainer, SetContainer(kKeys[2], Other(CONTAINER_MESSAGE, v))),
+      QO_CALL(GENERIC_DATA, IGenericDataContainer,
+              SetContainer(kKeys[2], Other(CONTAINER_MESSAGE, v))),
       QO_CALL(GENERIC_DATA, IGenericDataContainer, SetString(u"new", t), kTest),
       QO_CALL(GENERIC_DATA, IGenericDataContainer, SetInteger(u"new", 5), kTest),
-      QO_CALL(GENERIC_DATA, IGenericDataContainer, SetContainer(u"k1", Other(CONTAINER_MESSAGE, v)), kTest),
+      QO_CALL(GENERIC_DATA, IGenericDataContainer, SetContainer(u"k1", Other(CONTAINER_MESSAGE, v)),
+              kTest),
       QO_CALL(XMPP_CONN_PROPERTIES, IXMPPConnProperties, SetDomain(t)),
       QO_CALL(CAG_TOKENS, ICagTokens, AddToken(t)),
       QO_CALL(CAG_TOKENS, ICagTokens, AddToken(t + u"b"), kFill),
@@ -342,7 +388,8 @@ inline const std::vector<Change>& Changes() {
 inline void Fill(IDataContainer* c, int v) {
   const tagCONTAINER_DATATYPE type = c->GetType();
   for (const Change& row : Changes()) {
-    const bool mine = row.code == type || (row.code == CONTAINER_USER_PROFILE && type == CONTAINER_BUDDY_PROFILE);
+    const bool mine =
+        row.code == type || (row.code == CONTAINER_USER_PROFILE && type == CONTAINER_BUDDY_PROFILE);
     if (mine && (row.use & kFill) != 0) row.op(c, Long(row.what, v), v);
   }
 }

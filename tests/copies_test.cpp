@@ -50,7 +50,7 @@ TEST(Copies, CopyConstructionAndAssignmentCarryEverything) {
     T& to = *dynamic_cast<T*>(target.get());
     EXPECT_EQ(&(to = from), &to);
     EXPECT_TRUE(filled.Matches(target.get()));
-    if constexpr (requires { to & from; }) {
+    if constexpr (requires { to& from; }) {
       Owned other = Fresh(code, 0);
       T& viaAmpersand = *dynamic_cast<T*>(other.get());
       EXPECT_EQ(&(viaAmpersand & from), &viaAmpersand);

@@ -9,8 +9,8 @@
 
 namespace {
 
-const std::set<int> kFactoryCodes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
-                                     13, 14, 15, 16, 17, 18, 19, 21, 27, 32};
+const std::set<int> kFactoryCodes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                     12, 13, 14, 15, 16, 17, 18, 19, 21, 27, 32};
 const std::set<int> kDestroyedOutright = {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 18, 21};
 
 TEST(DataFactory, ExportedFunctionsGiveIndependentFactoriesAndCopyCopiesNothing) {

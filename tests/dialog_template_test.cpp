@@ -22,7 +22,9 @@ struct Bytes {
     v.push_back(static_cast<std::uint8_t>(w >> 8));
     return *this;
   }
-  Bytes& D(std::uint32_t d) { return W(static_cast<std::uint16_t>(d)).W(static_cast<std::uint16_t>(d >> 16)); }
+  Bytes& D(std::uint32_t d) {
+    return W(static_cast<std::uint16_t>(d)).W(static_cast<std::uint16_t>(d >> 16));
+  }
   Bytes& T(const std::u16string& text) {
     for (char16_t unit : text) W(unit);
     return W(0);
@@ -37,7 +39,19 @@ struct Bytes {
 // caption is an ordinal (an icon) with creation data, and a text-named class.
 std::vector<std::uint8_t> Classic() {
   Bytes b;
-  b.D(0x80C80040).D(0x10).W(2).W(1).W(2).W(200).W(100).W(0xFFFF).W(5).T(u"Cls").T(u"Hi").W(8).T(u"F");
+  b.D(0x80C80040)
+      .D(0x10)
+      .W(2)
+      .W(1)
+      .W(2)
+      .W(200)
+      .W(100)
+      .W(0xFFFF)
+      .W(5)
+      .T(u"Cls")
+      .T(u"Hi")
+      .W(8)
+      .T(u"F");
   b.Align().D(0x50000003).D(0x200).W(0xFFFE).W(4).W(50).W(14).W(0xFFFF).W(0xFFFF).W(0x80);
   b.W(0xFFFF).W(7).W(2).W(0xBBAA);
   b.Align().D(0x50000000).D(0).W(1).W(1).W(2).W(2).W(9).T(u"QodataSwatch").T(u"T").W(0);
@@ -111,7 +125,8 @@ TEST(DialogTemplate, ReadsBothFormsFieldByField) {
 TEST(DialogTemplate, RefusesEveryTruncatedTemplate) {
   for (const std::vector<std::uint8_t>& whole : {Classic(), Extended()}) {
     for (std::size_t size = 0; size < whole.size(); ++size) {
-      const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+      const std::vector<std::uint8_t> cut(whole.begin(),
+                                          whole.begin() + static_cast<std::ptrdiff_t>(size));
       std::string error;
       EXPECT_FALSE(ReadDialogTemplate(cut.data(), cut.size(), &error)) << size;
       EXPECT_NE(error.find("runs past the end of the template (byte "), std::string::npos) << error;
@@ -137,7 +152,7 @@ TEST(DialogUnits, MapEdgeByEdgeWithEstimatedBaseUnits) {
     EXPECT_EQ(EstimateBaseUnits(dialog).y, y) << points;
   }
   const PixelRect one = ToPixels(1, 1, 1, 1, BaseUnits{6, 13});
-  EXPECT_EQ(one.left, 2);    // 1.5 rounds up
+  EXPECT_EQ(one.left, 2);     // 1.5 rounds up
   EXPECT_EQ(one.width(), 2);  // the size is mapped on its own, not as the right edge (3)
   EXPECT_EQ(one.top, 2);
   EXPECT_EQ(one.bottom, 4);

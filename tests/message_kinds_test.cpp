@@ -69,8 +69,8 @@ TEST(InboxMessage, FilesNoRecipientAndCopiesTheMessageProperOnly) {
 }
 
 TEST(OutboxMessage, AnswersItsOwnStatusWhileCopiesCarryTheMessagesStatus) {
-  auto* outbox = new COutboxMessage(u"ann", u"bob", u"hi", qo::Time{50}, Medium(2),
-                                    qo::Time{60}, 5, false);
+  auto* outbox =
+      new COutboxMessage(u"ann", u"bob", u"hi", qo::Time{50}, Medium(2), qo::Time{60}, 5, false);
   EXPECT_EQ(Proper(*outbox), AnnToBob(2, false));
   EXPECT_EQ(outbox->getRecipientCount(Medium(2)), 0);
   outbox->SetStatus(9);

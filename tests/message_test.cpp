@@ -38,21 +38,22 @@ auto Values(IMessage* m) {
                     m->getSendMedium(), m->isUnicode(), m->getChargingOption(), m->getStatus(),
                     m->getStatusTime(), dynamic_cast<CMessage*>(m)->getWalletUserKey());
 }
-const auto kFilledValues = std::tuple(String(u"ann"), String(u"bob"), String(u"hello"),
-                                      qo::Time{1000}, 3, true, 4, 6, qo::Time{2000}, String(u"key"));
+const auto kFilledValues =
+    std::tuple(String(u"ann"), String(u"bob"), String(u"hello"), qo::Time{1000}, 3, true, 4, 6,
+               qo::Time{2000}, String(u"key"));
 
 TEST(Message, StartsEmptyAndAnswersItsThreeCodesOnOneHolderCount) {
   auto* message = new CMessage();
-  EXPECT_EQ(Values(message), std::tuple(String(), String(), String(), qo::Time{0}, 0, false, -1,
-                                        0, qo::Time{0}, String()));
+  EXPECT_EQ(Values(message), std::tuple(String(), String(), String(), qo::Time{0}, 0, false, -1, 0,
+                                        qo::Time{0}, String()));
   EXPECT_EQ(message->getAttachmentInterface(), nullptr);
   EXPECT_EQ(message->GetBuddyProfile(), nullptr);
   EXPECT_EQ(message->getRecipient(Medium(0)), nullptr);
 
   // The object's own address is its IMessage_02 view; each code is asked through another view.
   EXPECT_EQ(static_cast<void*>(message), static_cast<void*>(static_cast<IMessage_02*>(message)));
-  IDataContainer* views[] = {static_cast<IMessage_02*>(message),
-                             static_cast<IMessage_01*>(message), static_cast<IMessage*>(message)};
+  IDataContainer* views[] = {static_cast<IMessage_02*>(message), static_cast<IMessage_01*>(message),
+                             static_cast<IMessage*>(message)};
   const tagCONTAINER_DATATYPE codes[] = {CONTAINER_MESSAGE_02, CONTAINER_MESSAGE_01,
                                          CONTAINER_MESSAGE};
   for (int i = 0; i < 3; ++i) {
@@ -72,8 +73,8 @@ TEST(Message, StartsEmptyAndAnswersItsThreeCodesOnOneHolderCount) {
 
 TEST(Message, RecipientsAreFiledUnderTheMessagesMediumByItsLow16Bits) {
   CMessage full(u"ann", u"bob", u"hi", qo::Time{77}, Medium(4), true);
-  EXPECT_EQ(Values(&full), std::tuple(String(u"ann"), String(u"bob"), String(u"hi"),
-                                      qo::Time{77}, 4, true, -1, 0, qo::Time{0}, String()));
+  EXPECT_EQ(Values(&full), std::tuple(String(u"ann"), String(u"bob"), String(u"hi"), qo::Time{77},
+                                      4, true, -1, 0, qo::Time{0}, String()));
   EXPECT_EQ(*full.getRecipient(Medium(4)), StringList{u"bob"});  // the constructor files it
 
   CMessage message;
@@ -181,8 +182,8 @@ TEST(Message, AssignmentCopyAndCloneAreDeepWithOneHolder) {
   source->addRecipient(u"dora", Medium(3));
   source->getAttachment()->SetAttachment(u"other.png");
   AsBuddy(source->GetBuddyProfile())->setScreenName(u"other");
-  for (IMessage* made : {static_cast<IMessage*>(&assigned), static_cast<IMessage*>(&constructed),
-                         copy, clone}) {
+  for (IMessage* made :
+       {static_cast<IMessage*>(&assigned), static_cast<IMessage*>(&constructed), copy, clone}) {
     auto* message = dynamic_cast<CMessage*>(made);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->HolderCount(), 1u);

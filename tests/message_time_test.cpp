@@ -38,7 +38,12 @@ constexpr qo::Time kJan17 = 1295263845;  // 2011-01-17 11:30:45 UTC, from "11011
 constexpr qo::Time kJul15 = 1310724000;  // 2011-07-15 10:00:00 UTC, from "110715120000"
 
 TEST_F(MessageTime, ConversionAppliesItsRulesInOrder) {
-  struct Row { const char16_t* text; HRESULT code; qo::Time time; const char* rule; };
+  struct Row {
+    const char16_t* text;
+    HRESULT code;
+    qo::Time time;
+    const char* rule;
+  };
   const Row rows[] = {
       {u"11011712304", S_OK, 0, "11 long: 0 without error"},
       {u"1101171230450", S_OK, 0, "13 long: 0 without error"},

@@ -44,6 +44,5 @@ class Probe : public qo::Container<Probe, CONTAINER_USER_PROFILE, IProbeSecond, 
 };
 
 // Adds two interfaces in front of Probe, sharing its holder count.
-class ExtendedProbe
-    : public qo::ExtendedContainer<ExtendedProbe, Probe, CONTAINER_BUDDY_PROFILE, IProbeAdded,
-                                   IProbeAddedMain> {};
+class ExtendedProbe : public qo::ExtendedContainer<ExtendedProbe, Probe, CONTAINER_BUDDY_PROFILE,
+                                                   IProbeAdded, IProbeAddedMain> {};

@@ -61,10 +61,15 @@ TEST(QuilloId, IsNormalisedAndUnifiedUnlessItStartsWithZeroZeroOrZeroOne) {
       {u"X" + kAol + u"Y" + kGoogle + u"Z", u"x@transport_aol.comy", true},
       {u"A@TRANSPORT_HOTMAIL.COMB" + kYahoo, u"a@transport_hotmail.comb", true},
       {u"c" + kIcq + u"d" + kIcq, u"c", true},  // the first of a suffix that appears twice
-      {u"0123456", u"0123456", false}, {u"0099", u"0099", false},  {u"01", u"01", false},
+      {u"0123456", u"0123456", false},
+      {u"0099", u"0099", false},
+      {u"01", u"01", false},
       {u"00" + kYahoo, u"00", false},  // decided on the normal form
-      {u"0212345", u"0212345", true},  {u"1012345", u"1012345", true}, {u"0", u"0", true},
-      {u"", u"", true},                {u"O1", u"o1", true},  // letter O, not a digit
+      {u"0212345", u"0212345", true},
+      {u"1012345", u"1012345", true},
+      {u"0", u"0", true},
+      {u"", u"", true},
+      {u"O1", u"o1", true},  // letter O, not a digit
   };
   CUserProfile profile;
   for (const auto& [given, stored, unified] : cases) {
@@ -108,7 +113,7 @@ TEST(ProfileRequest, ApplyZeroOnlyKeepsAnEmptyRequestChangesNothingGetMerges) {
 
 TEST(ProfileRequest, KeysAreComparedIgnoringCaseAndValuesStoredAsTheyCame) {
   CUserProfile profile;
-  StringMap request{{u"FIRST_NAME", u"Ann"}, {u"Last_Name", u"Lee"}, {u"eMail", u"a@b.org"},
+  StringMap request{{u"FIRST_NAME", u"Ann"}, {u"Last_Name", u"Lee"},  {u"eMail", u"a@b.org"},
                     {u"THEME", u"Dark"},     {u"global_id", u"g-42"}, {u"unknown_key", u"what"}};
   profile.SetProfileRqst(request, 1);
   EXPECT_EQ(std::vector({profile.getFirstName(), profile.getLastName(), profile.getEmail(),
@@ -134,16 +139,26 @@ std::uint64_t FlagsOf(CUserProfile& p) {
 // "true" in any case; is_verified takes only "true".
 TEST(ProfileRequest, EachKeyDrivesItsOwnFlagOrSettingsBitOnly) {
   const std::tuple<const char16_t*, const char16_t*, std::uint64_t, bool> cases[] = {
-      {u"is_archive_on", u"1", 0x01, true}, {u"IS_ARCHIVE_ON", u"true", 0x01, false},
-      {u"email_fwd", u"1", 0x04, true},     {u"email_fwd", u"0", 0x04, false},
-      {u"idle", u"5", 0x08, true},          {u"idle", u"0", 0x08, false},
-      {u"mobile_fwd", u"1", 0x10, true},    {u"mobile_fwd", u"", 0x10, false},
-      {u"popup", u"1", 0x20, true},         {u"Popup", u"yes", 0x20, false},
-      {u"sound", u"1", 0x40, true},         {u"sound", u"2", 0x40, false},
-      {u"Email_Updates", u"1", kUpdates, true}, {u"email_updates", u"tRuE", kUpdates, true},
-      {u"email_updates", u"0", kUpdates, false}, {u"email_updates", u"yes", kUpdates, false},
-      {u"IS_LISTED", u"True", kListed, true},   {u"is_listed", u"yes", kListed, false},
-      {u"is_verified", u"TRUE", kVerified, true}, {u"is_verified", u"1", kVerified, false},
+      {u"is_archive_on", u"1", 0x01, true},
+      {u"IS_ARCHIVE_ON", u"true", 0x01, false},
+      {u"email_fwd", u"1", 0x04, true},
+      {u"email_fwd", u"0", 0x04, false},
+      {u"idle", u"5", 0x08, true},
+      {u"idle", u"0", 0x08, false},
+      {u"mobile_fwd", u"1", 0x10, true},
+      {u"mobile_fwd", u"", 0x10, false},
+      {u"popup", u"1", 0x20, true},
+      {u"Popup", u"yes", 0x20, false},
+      {u"sound", u"1", 0x40, true},
+      {u"sound", u"2", 0x40, false},
+      {u"Email_Updates", u"1", kUpdates, true},
+      {u"email_updates", u"tRuE", kUpdates, true},
+      {u"email_updates", u"0", kUpdates, false},
+      {u"email_updates", u"yes", kUpdates, false},
+      {u"IS_LISTED", u"True", kListed, true},
+      {u"is_listed", u"yes", kListed, false},
+      {u"is_verified", u"TRUE", kVerified, true},
+      {u"is_verified", u"1", kVerified, false},
   };
   for (const auto& [key, value, bit, set] : cases) {
     for (std::uint64_t before : {std::uint64_t{0}, 0xFFFFFFFFu | kUpdates | kListed | kVerified}) {
@@ -174,10 +189,16 @@ TEST(ProfileRequest, IdleSetsTheTimeAndRewritesTheKeptValue) {
   EXPECT_EQ(RequestOf(profile), notIdle);
 
   // The value is read like strtol (white space, sign, digits; otherwise 0), saturating.
-  const std::pair<String, std::int32_t> cases[] = {
-      {u"  \t42abc", 42}, {u"+7", 7},     {u"-3", -3},  {u"abc", 0},
-      {u"", 0},           {u"00", 0},     {u" - 4", 0}, {u"12 34", 12},
-      {u"99999999999", 2147483647},       {u"-99999999999", -2147483647 - 1}};
+  const std::pair<String, std::int32_t> cases[] = {{u"  \t42abc", 42},
+                                                   {u"+7", 7},
+                                                   {u"-3", -3},
+                                                   {u"abc", 0},
+                                                   {u"", 0},
+                                                   {u"00", 0},
+                                                   {u" - 4", 0},
+                                                   {u"12 34", 12},
+                                                   {u"99999999999", 2147483647},
+                                                   {u"-99999999999", -2147483647 - 1}};
   for (const auto& [value, time] : cases) {
     profile.setIdleTime(-100);
     profile.setSettings(0);
@@ -250,18 +271,22 @@ TEST_F(Birthday, IsLocalMidnightWithDaylightSavingTimeRollOverAndLenientTokens) 
   EXPECT_EQ(BirthdateFrom(u""), 123) << "an empty value changes nothing";
   // Text, then the day it gives and its offset from UTC in hours.
   const std::tuple<const char16_t*, int, int, int, int> cases[] = {
-      {u"1985-07-04", 1985, 7, 4, 2}, {u"2001-01-15", 2001, 1, 15, 1},
+      {u"1985-07-04", 1985, 7, 4, 2},
+      {u"2001-01-15", 2001, 1, 15, 1},
       {u"1900-01-01", 1900, 1, 1, 1},
       // A day beyond its month rolls over (2000 is a leap year).
-      {u"2001-02-31", 2001, 3, 3, 1}, {u"2000-02-31", 2000, 3, 2, 1},
+      {u"2001-02-31", 2001, 3, 3, 1},
+      {u"2000-02-31", 2000, 3, 2, 1},
       {u"2001-04-31", 2001, 5, 1, 2},
       // Empty tokens are skipped; tokens are read like strtol; a fourth token is ignored.
-      {u"--1985---7-4-", 1985, 7, 4, 2}, {u" 1985- 07-04T10:00", 1985, 7, 4, 2},
+      {u"--1985---7-4-", 1985, 7, 4, 2},
+      {u" 1985- 07-04T10:00", 1985, 7, 4, 2},
       {u"1985-07-04-99", 1985, 7, 4, 2},
   // Either side of the spring change (Sunday 25 March 2001, 02:00 local). The Windows C
   // runtime reads only names and an offset from TZ and puts the changes on US dates.
 #ifndef _WIN32
-      {u"2001-03-25", 2001, 3, 25, 1}, {u"2001-03-26", 2001, 3, 26, 2},
+      {u"2001-03-25", 2001, 3, 25, 1},
+      {u"2001-03-26", 2001, 3, 26, 2},
 #endif
   };
   for (const auto& [text, year, month, day, hours] : cases) {
@@ -289,14 +314,13 @@ TEST_F(Birthday, AnErrorStopsTheRequestWhereItStands) {
   CUserProfile profile;
   EXPECT_THROW(profile.SetProfileRqst(request, 1), qo::StatusError);
   EXPECT_EQ(RequestOf(profile), request);
-  const StringMap applied{
-      {u"first_name", profile.getFirstName() == u"Ann" ? u"yes" : u"no"},
-      {u"last_name", profile.getLastName() == u"Lee" ? u"yes" : u"no"},
-      {u"theme", profile.getTheme() == u"dark" ? u"yes" : u"no"},
-      {u"email", profile.getEmail() == u"a@b" ? u"yes" : u"no"},
-      {u"sound", profile.getSettings() & 0x40u ? u"yes" : u"no"},
-      {u"popup", profile.getSettings() & 0x20u ? u"yes" : u"no"},
-      {u"mobile_fwd", profile.getSettings() & 0x10u ? u"yes" : u"no"}};
+  const StringMap applied{{u"first_name", profile.getFirstName() == u"Ann" ? u"yes" : u"no"},
+                          {u"last_name", profile.getLastName() == u"Lee" ? u"yes" : u"no"},
+                          {u"theme", profile.getTheme() == u"dark" ? u"yes" : u"no"},
+                          {u"email", profile.getEmail() == u"a@b" ? u"yes" : u"no"},
+                          {u"sound", profile.getSettings() & 0x40u ? u"yes" : u"no"},
+                          {u"popup", profile.getSettings() & 0x20u ? u"yes" : u"no"},
+                          {u"mobile_fwd", profile.getSettings() & 0x10u ? u"yes" : u"no"}};
   const char16_t* expected = u"yes";
   for (const auto& entry : profile.fields().profileRequest) {  // in the order applied
     if (entry.first == u"birthday") {

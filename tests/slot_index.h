@@ -43,31 +43,35 @@ inline void ExpectConsecutiveSlots(const char* interfaceName, long first,
   EXPECT_EQ(::qo::test::SlotOf(&Interface::Operation), (slot)) << #Interface "::" #Operation
 
 // The same for one overload, named by its member-function type.
-#define EXPECT_OVERLOAD_SLOT(Interface, Operation, Signature, slot)                         \
+#define EXPECT_OVERLOAD_SLOT(Interface, Operation, Signature, slot)                    \
   EXPECT_EQ(::qo::test::SlotOf(static_cast<Signature>(&Interface::Operation)), (slot)) \
       << #Interface "::" #Operation " " #Signature
 
 // EXPECT that the operations (none of them overloaded) stand in consecutive slots from
 // `first` on, in the order listed: EXPECT_SLOTS(IMessageList, 5, AddHead, clear, GetSize).
-#define EXPECT_SLOTS(Interface, first, ...)              \
+#define EXPECT_SLOTS(Interface, first, ...)             \
   ::qo::test::ExpectConsecutiveSlots(#Interface, first, \
                                      {QO_SLOT_FOR_EACH(QO_SLOT_ENTRY, Interface, __VA_ARGS__)})
 
 // The same for an interface's own operations after the five container operations, which
 // every interface has in slots 0 to 4: EXPECT_CONTAINER_SLOTS(IMessageList, AddHead, clear).
-#define EXPECT_CONTAINER_SLOTS(Interface, ...)                                 \
-  EXPECT_SLOTS(Interface, 0, GetType, Clone, GetDataInterface, AddRef, Release \
-               __VA_OPT__(, ) __VA_ARGS__)
+#define EXPECT_CONTAINER_SLOTS(Interface, ...)                         \
+  EXPECT_SLOTS(Interface, 0, GetType, Clone, GetDataInterface, AddRef, \
+               Release __VA_OPT__(, ) __VA_ARGS__)
 
 #define QO_SLOT_ENTRY(Interface, Operation) \
   ::qo::test::SlotEntry{#Operation, ::qo::test::SlotOf(&Interface::Operation)},
 
 // A preprocessor loop over up to 256 arguments (C++20 __VA_OPT__).
 #define QO_SLOT_PARENS ()
-#define QO_SLOT_EXPAND(...) QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(__VA_ARGS__))))
-#define QO_SLOT_EXPAND4(...) QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(__VA_ARGS__))))
-#define QO_SLOT_EXPAND3(...) QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(__VA_ARGS__))))
-#define QO_SLOT_EXPAND2(...) QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(__VA_ARGS__))))
+#define QO_SLOT_EXPAND(...) \
+  QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(QO_SLOT_EXPAND4(__VA_ARGS__))))
+#define QO_SLOT_EXPAND4(...) \
+  QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(QO_SLOT_EXPAND3(__VA_ARGS__))))
+#define QO_SLOT_EXPAND3(...) \
+  QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(QO_SLOT_EXPAND2(__VA_ARGS__))))
+#define QO_SLOT_EXPAND2(...) \
+  QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(QO_SLOT_EXPAND1(__VA_ARGS__))))
 #define QO_SLOT_EXPAND1(...) __VA_ARGS__
 #define QO_SLOT_FOR_EACH(macro, arg, ...) \
   __VA_OPT__(QO_SLOT_EXPAND(QO_SLOT_FOR_EACH_STEP(macro, arg, __VA_ARGS__)))

@@ -28,13 +28,15 @@ std::vector<std::uint32_t> NumbersIn(const qo::SavedStatusTable& table) {
 std::vector<String> Texts(CUserProfile& p) {
   qo::StringMap request;
   p.GetProfileRqst(request);
-  std::vector<String> texts{
-      p.getQuilloID(), p.getPassword(), p.getOldPassword(), p.getFirstName(), p.getLastName(),
-      p.getEmail(), p.getStreetAddress(), p.getCityAddress(), p.getStateAddress(),
-      p.getCountryAddress(), p.getTelephone(), p.getFax(), p.getProvider(), p.getTheme(),
-      p.getProfileImage(), p.getStatusMessage(), p.getAvatarFileKey(), p.GetBigImage(),
-      p.GetSmallImage(), p.GetWalletId(), p.GetWalletPassword(), p.GetWalletCurrency(),
-      p.getAvatarUrl(), p.getWalletUserKey(), p.GetGlobalID(), p.getProfile(), u"|"};
+  std::vector<String> texts{p.getQuilloID(),       p.getPassword(),      p.getOldPassword(),
+                            p.getFirstName(),      p.getLastName(),      p.getEmail(),
+                            p.getStreetAddress(),  p.getCityAddress(),   p.getStateAddress(),
+                            p.getCountryAddress(), p.getTelephone(),     p.getFax(),
+                            p.getProvider(),       p.getTheme(),         p.getProfileImage(),
+                            p.getStatusMessage(),  p.getAvatarFileKey(), p.GetBigImage(),
+                            p.GetSmallImage(),     p.GetWalletId(),      p.GetWalletPassword(),
+                            p.GetWalletCurrency(), p.getAvatarUrl(),     p.getWalletUserKey(),
+                            p.GetGlobalID(),       p.getProfile(),       u"|"};
   for (const StringList* list : {&p.getAddressList(), &p.getTelephoneList(), &p.getEmailList()}) {
     texts.insert(texts.end(), list->begin(), list->end());
     texts.push_back(u"|");
@@ -44,12 +46,23 @@ std::vector<String> Texts(CUserProfile& p) {
   return texts;
 }
 std::vector<double> Numbers(CUserProfile& p) {
-  return {double(p.isUnifiedAccount()), double(p.getAge()), double(p.getGender()),
-          double(p.isMessageStoreEnabled()), double(p.isSMSForwardingEnabled()),
-          double(p.isEmailForwarding()), double(p.isSearchable()), double(p.getIdleTime()),
-          double(p.getMood()), double(p.getStatus()), p.GetWalletBalance(),
-          double(p.getBirthdate()), double(p.isEmailVerified()), double(p.getSettings()),
-          double(p.isEmailUpdates()), double(p.GetLastStatus()), double(p.getJsonUserSettings())};
+  return {double(p.isUnifiedAccount()),
+          double(p.getAge()),
+          double(p.getGender()),
+          double(p.isMessageStoreEnabled()),
+          double(p.isSMSForwardingEnabled()),
+          double(p.isEmailForwarding()),
+          double(p.isSearchable()),
+          double(p.getIdleTime()),
+          double(p.getMood()),
+          double(p.getStatus()),
+          p.GetWalletBalance(),
+          double(p.getBirthdate()),
+          double(p.isEmailVerified()),
+          double(p.getSettings()),
+          double(p.isEmailUpdates()),
+          double(p.GetLastStatus()),
+          double(p.getJsonUserSettings())};
 }
 
 // A value other than the default in every field that assignment copies (the profile text
@@ -107,8 +120,8 @@ TEST(UserProfile, StartsInItsDefaultState) {
   EXPECT_EQ(Texts(profile), empty);
   // Status -1, gender 2, and our decisions for the values the profile leaves open: not idle,
   // last status 0, an empty wallet.
-  EXPECT_EQ(Numbers(profile), (std::vector<double>{0, 0, 2, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0,
-                                                    0, 0, 0}));
+  EXPECT_EQ(Numbers(profile),
+            (std::vector<double>{0, 0, 2, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0}));
   qo::StringMap out{{u"kept", u"1"}};
   profile.GetProfileRqst(out);
   EXPECT_EQ(out.size(), 1u) << "an empty request leaves the output map as it was";

@@ -28,11 +28,16 @@ const BuddySeed kBuddies[] = {
 // The demo's own names for the status codes it uses; the library gives them no meaning.
 const char* StatusName(std::int32_t status) {
   switch (status) {
-    case 0: return "offline";
-    case 1: return "online";
-    case 2: return "away";
-    case 3: return "busy";
-    default: return "-";
+    case 0:
+      return "offline";
+    case 1:
+      return "online";
+    case 2:
+      return "away";
+    case 3:
+      return "busy";
+    default:
+      return "-";
   }
 }
 
@@ -67,7 +72,8 @@ IBuddyList* ShowBuddyList(Context& context) {
     context.ledger.Gave(user);
     context.ledger.Gave(buddy);
   }
-  std::printf("  %d buddies added, each stored as a copy under its suffixed identifier\n", list->size());
+  std::printf("  %d buddies added, each stored as a copy under its suffixed identifier\n",
+              list->size());
 
   struct Update {
     const char16_t* key;
@@ -83,18 +89,21 @@ IBuddyList* ShowBuddyList(Context& context) {
       {u"davek@TRANSPORT_yahoo.com", 0, -2, u"(stale)"},
       {u"erin@TRANSPORT_hotmail.com", 2, 1, u"lunch"},
   };
-  std::printf("\n  presence updates (accepted when the priority is not below the last accepted):\n");
-  std::vector<std::vector<std::string>> presence = {{"buddy", "status", "priority", "message", "result"}};
+  std::printf(
+      "\n  presence updates (accepted when the priority is not below the last accepted):\n");
+  std::vector<std::vector<std::string>> presence = {
+      {"buddy", "status", "priority", "message", "result"}};
   for (const Update& update : updates) {
     IBuddyProfile* record = list->getBuddyProfileRecord(qo::String(update.key));  // lent
     if (record == nullptr) continue;
     auto* presenceView = View<IBuddyProfile_01>(record, CONTAINER_BUDDY_PROFILE_01, context.ledger);
-    presenceView->SetPresence(_PRESENCE{static_cast<tagSTATUS>(update.status), u"demo",
-                                        update.priority, update.message});
+    presenceView->SetPresence(
+        _PRESENCE{static_cast<tagSTATUS>(update.status), u"demo", update.priority, update.message});
     // Every update carries its own message, so the buddy's message tells whether it took.
     const bool accepted = record->getStatusMessage() == update.message;
-    presence.push_back({Utf8(update.key), StatusName(update.status), std::to_string(update.priority),
-                        Utf8(update.message), accepted ? "accepted" : "ignored"});
+    presence.push_back({Utf8(update.key), StatusName(update.status),
+                        std::to_string(update.priority), Utf8(update.message),
+                        accepted ? "accepted" : "ignored"});
     context.ledger.Gave(presenceView);
   }
   PrintTable(presence);
@@ -102,11 +111,13 @@ IBuddyList* ShowBuddyList(Context& context) {
   std::printf("\n  lookups:\n");
   std::vector<std::vector<std::string>> lookups = {{"asked for", "by", "found"}};
   auto describe = [](IBuddyProfile* found) {
-    return found ? Utf8(found->getFirstName()) + " " + Utf8(found->getLastName()) : std::string("nobody");
+    return found ? Utf8(found->getFirstName()) + " " + Utf8(found->getLastName())
+                 : std::string("nobody");
   };
   for (const char16_t* key : {u"davek@TRANSPORT_yahoo.com", u"carol@mail.example", u"@mail.example",
                               u"CAROL@MAIL.EXAMPLE"}) {
-    lookups.push_back({Utf8(key), "identifier, then e-mail", describe(list->getBuddyProfileRecord(qo::String(key)))});
+    lookups.push_back({Utf8(key), "identifier, then e-mail",
+                       describe(list->getBuddyProfileRecord(qo::String(key)))});
   }
   for (std::int32_t blii : {105, 102}) {
     lookups.push_back({std::to_string(blii), "BLII", describe(list->getBuddyProfileRecord(blii))});
@@ -116,9 +127,8 @@ IBuddyList* ShowBuddyList(Context& context) {
   std::vector<IBuddyProfile*> copies;
   list->getList(copies);  // copies, ours until clearCopyOfList
   for (IBuddyProfile* copy : copies) context.ledger.Took(copy);
-  std::sort(copies.begin(), copies.end(), [](IBuddyProfile* a, IBuddyProfile* b) {
-    return a->getQuilloID() < b->getQuilloID();
-  });
+  std::sort(copies.begin(), copies.end(),
+            [](IBuddyProfile* a, IBuddyProfile* b) { return a->getQuilloID() < b->getQuilloID(); });
   std::printf("\n  the list, from copies handed out by getList:\n");
   std::vector<std::vector<std::string>> table = {
       {"key (getQuilloID)", "network id", "name", "group", "BLII", "status", "status message"}};

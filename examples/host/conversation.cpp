@@ -11,10 +11,14 @@ namespace {
 // The demo's own names for the send media it uses; the library files recipients by number.
 const char* MediumName(std::int32_t medium) {
   switch (medium) {
-    case 1: return "chat";
-    case 2: return "sms";
-    case 3: return "e-mail";
-    default: return "?";
+    case 1:
+      return "chat";
+    case 2:
+      return "sms";
+    case 3:
+      return "e-mail";
+    default:
+      return "?";
   }
 }
 
@@ -45,15 +49,40 @@ void ShowConversation(Context& context, IBuddyList* buddies) {
   auto* messages = static_cast<IMessageList*>(context.ledger.Took(made));
 
   const Line lines[] = {
-      {u"alice.smith", u"carol", u"Lunch at noon?", u"260315113000", u"carol", 1,
+      {u"alice.smith",
+       u"carol",
+       u"Lunch at noon?",
+       u"260315113000",
+       u"carol",
+       1,
        {{u"carol", 1}, {u"+4917055512", 2}}},
-      {u"carol", u"alice.smith", u"Yes, the usual place.", u"260315113245", u"carol", 1,
+      {u"carol",
+       u"alice.smith",
+       u"Yes, the usual place.",
+       u"260315113245",
+       u"carol",
+       1,
        {{u"alice.smith", 1}}},
-      {u"alice.smith", u"davek", u"Dave, join us?", u"260315113510", u"davek@TRANSPORT_yahoo.com", 1,
+      {u"alice.smith",
+       u"davek",
+       u"Dave, join us?",
+       u"260315113510",
+       u"davek@TRANSPORT_yahoo.com",
+       1,
        {{u"davek", 1}, {u"frank.li", 1}, {u"davek", 1}}},
-      {u"davek", u"alice.smith", u"On my way.", u"261315114000", u"davek@TRANSPORT_yahoo.com", 2,
+      {u"davek",
+       u"alice.smith",
+       u"On my way.",
+       u"261315114000",
+       u"davek@TRANSPORT_yahoo.com",
+       2,
        {{u"alice.smith", 2}}},
-      {u"alice.smith", u"erin", u"Minutes attached.", u"260315120102", u"erin@TRANSPORT_hotmail.com", 3,
+      {u"alice.smith",
+       u"erin",
+       u"Minutes attached.",
+       u"260315120102",
+       u"erin@TRANSPORT_hotmail.com",
+       3,
        {{u"erin@hotmail.com", 3}, {u"carol@mail.example", 3}}},
   };
 
@@ -63,11 +92,13 @@ void ShowConversation(Context& context, IBuddyList* buddies) {
     context.factory->CreateInstance(CONTAINER_MESSAGE, &container);
     auto* message = static_cast<IMessage*>(context.ledger.Took(container));
     try {
-      message->SetParameters(line.from, line.to, line.text, static_cast<tagSEND_MEDIUM>(line.medium),
-                             qo::String(line.stamp));
+      message->SetParameters(line.from, line.to, line.text,
+                             static_cast<tagSEND_MEDIUM>(line.medium), qo::String(line.stamp));
     } catch (const qo::StatusError& error) {
-      std::printf("  ! time text \"%s\" of \"%s\" refused with status 0x%08X; the message is kept without a time\n",
-                  Utf8(line.stamp).c_str(), Utf8(line.text).c_str(), static_cast<unsigned>(error.code()));
+      std::printf(
+          "  ! time text \"%s\" of \"%s\" refused with status 0x%08X; the message is kept without "
+          "a time\n",
+          Utf8(line.stamp).c_str(), Utf8(line.text).c_str(), static_cast<unsigned>(error.code()));
     }
     for (const auto& [recipient, medium] : line.alsoTo) {
       message->addRecipient(recipient, static_cast<tagSEND_MEDIUM>(medium));  // duplicates refused
@@ -79,12 +110,14 @@ void ShowConversation(Context& context, IBuddyList* buddies) {
       withBuddy->SetBuddyProfile(buddy, static_cast<tagSEND_MEDIUM>(line.medium));  // keeps a copy
       context.ledger.Gave(withBuddy);
     }
-    if (line.text[0] == u'M') message->setAttachment(u"minutes.pdf", static_cast<tagATTACHMENT_TYPE>(1));
+    if (line.text[0] == u'M')
+      message->setAttachment(u"minutes.pdf", static_cast<tagATTACHMENT_TYPE>(1));
     messages->AddHead(message);  // the list keeps a copy; ours goes back
     context.ledger.Gave(message);
   }
 
-  std::printf("  recipients are filed under each message's own medium; a second \"davek\" was refused\n");
+  std::printf(
+      "  recipients are filed under each message's own medium; a second \"davek\" was refused\n");
   std::printf("\n  the message list, newest first (%d messages):\n", messages->GetSize());
   std::vector<std::vector<std::string>> table = {
       {"sent", "from", "to", "text", "buddy copy", "recipients by medium"}};
@@ -106,9 +139,10 @@ void ShowConversation(Context& context, IBuddyList* buddies) {
     if (IMessageAttachment* attachment = message->getAttachmentInterface()) {
       text += " [" + Utf8(attachment->getAttachment()) + "]";
     }
-    table.push_back({message->getTimeStamp() != 0 ? LocalTimeText(message->getTimeStamp()) : "(none)",
-                     Utf8(message->getSender()), Utf8(message->getRecipient()), text,
-                     buddy ? Utf8(buddy->getQuilloID()) : "-", recipients});
+    table.push_back(
+        {message->getTimeStamp() != 0 ? LocalTimeText(message->getTimeStamp()) : "(none)",
+         Utf8(message->getSender()), Utf8(message->getRecipient()), text,
+         buddy ? Utf8(buddy->getQuilloID()) : "-", recipients});
     context.ledger.Gave(withBuddy);
   }
   PrintTable(table);

@@ -14,11 +14,16 @@ bool Load(const char* path, demo::Library& library) {
     std::fprintf(stderr, "cannot load %s: %s\n", path, demo::LoadError().c_str());
     return false;
   }
-  library.createFactory = reinterpret_cast<PFN_CreateDataFactoryInstance>(demo::FindEntryPoint(library.handle, "CreateDataFactoryInstance"));
-  library.freeFactory = reinterpret_cast<PFN_FreeDataFactoryInstance>(demo::FindEntryPoint(library.handle, "FreeDataFactoryInstance"));
-  library.createAppCom = reinterpret_cast<PFN_CreateAppComInstance>(demo::FindEntryPoint(library.handle, "CreateAppComInstance"));
-  library.destroyAppCom = reinterpret_cast<PFN_DestroyAppComInstance>(demo::FindEntryPoint(library.handle, "DestroyAppComInstance"));
-  return library.createFactory && library.freeFactory && library.createAppCom && library.destroyAppCom;
+  library.createFactory = reinterpret_cast<PFN_CreateDataFactoryInstance>(
+      demo::FindEntryPoint(library.handle, "CreateDataFactoryInstance"));
+  library.freeFactory = reinterpret_cast<PFN_FreeDataFactoryInstance>(
+      demo::FindEntryPoint(library.handle, "FreeDataFactoryInstance"));
+  library.createAppCom = reinterpret_cast<PFN_CreateAppComInstance>(
+      demo::FindEntryPoint(library.handle, "CreateAppComInstance"));
+  library.destroyAppCom = reinterpret_cast<PFN_DestroyAppComInstance>(
+      demo::FindEntryPoint(library.handle, "DestroyAppComInstance"));
+  return library.createFactory && library.freeFactory && library.createAppCom &&
+         library.destroyAppCom;
 }
 
 }  // namespace
@@ -40,7 +45,8 @@ int main(int argc, char** argv) {
   }
   std::uint32_t version = 0;
   appCom->GetVersion(&version);
-  std::printf("qodata loaded from %s (interface version 0x%08X)\n", path, static_cast<unsigned>(version));
+  std::printf("qodata loaded from %s (interface version 0x%08X)\n", path,
+              static_cast<unsigned>(version));
 
   demo::Ledger ledger;
   demo::Context context{library, factory, static_cast<IDataFactory2*>(appCom), ledger};

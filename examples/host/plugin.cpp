@@ -31,8 +31,10 @@ void PrintCommand(IPluginControlCommand* command) {
 
 void PrintWindow(IPluginWindowElement* window) {
   const DLGTEMPLATE* dialog = window->GetDialogTemplate();
-  std::printf("\n  a window element (window number %u) for dialog %s, loaded from the plug-in's resources:\n",
-              static_cast<unsigned>(window->GetID()), Hex(window->GetDialogID()).c_str());
+  std::printf(
+      "\n  a window element (window number %u) for dialog %s, loaded from the plug-in's "
+      "resources:\n",
+      static_cast<unsigned>(window->GetID()), Hex(window->GetDialogID()).c_str());
   if (dialog == nullptr) {
     std::printf("  (no dialog template)\n");
     return;
@@ -58,7 +60,10 @@ void PrintWindow(IPluginWindowElement* window) {
 void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath) {
   Heading("A plug-in");
   void* plugin = LoadModule(pluginPath);
-  auto run = plugin ? reinterpret_cast<PFN_QodataDemoPluginRun>(FindEntryPoint(plugin, "QodataDemoPluginRun")) : nullptr;
+  auto run =
+      plugin
+          ? reinterpret_cast<PFN_QodataDemoPluginRun>(FindEntryPoint(plugin, "QodataDemoPluginRun"))
+          : nullptr;
   if (run == nullptr) {
     std::printf("  cannot load the plug-in %s: %s\n", pluginPath, LoadError().c_str());
     if (plugin != nullptr) UnloadModule(plugin);

@@ -9,18 +9,20 @@ void ShowProfiles(Context& context) {
   context.factory->CreateInstance(CONTAINER_USER_PROFILE, &container);
   auto* profile = static_cast<IUserProfile*>(context.ledger.Took(container));
 
-  std::vector<std::vector<std::string>> ids = {{"identifier as received", "stored", "unified account"}};
+  std::vector<std::vector<std::string>> ids = {
+      {"identifier as received", "stored", "unified account"}};
   for (const qo::String& raw : {qo::String(u"Alice.Smith"), qo::String(u"0170555123"),
                                 qo::String(u"BobRoss@TRANSPORT_HOTMAIL.COM/home")}) {
     profile->setQuilloID(raw);
-    ids.push_back({Utf8(raw), Utf8(profile->getQuilloID()), profile->isUnifiedAccount() ? "yes" : "no"});
+    ids.push_back(
+        {Utf8(raw), Utf8(profile->getQuilloID()), profile->isUnifiedAccount() ? "yes" : "no"});
   }
   PrintTable(ids);
 
   void* second = nullptr;
   profile->GetDataInterface(CONTAINER_USER_PROFILE_01, &second);
-  auto* settings = static_cast<IUserProfile_01*>(context.ledger.Took(static_cast<IDataContainer*>(
-      static_cast<IUserProfile_01*>(second))));
+  auto* settings = static_cast<IUserProfile_01*>(
+      context.ledger.Took(static_cast<IDataContainer*>(static_cast<IUserProfile_01*>(second))));
   settings->setSettings(0x82);  // bits the request does not drive survive it
   qo::StringMap request = {{u"FIRST_NAME", u"Alice"}, {u"last_name", u"Smith"},
                            {u"sound", u"1"},          {u"idle", u"15"},

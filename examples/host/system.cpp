@@ -25,7 +25,8 @@ void* LoadModule(const char* path) {
     if (unit == L'/') unit = L'\\';
   }
   HMODULE module = LoadLibraryW(wide.c_str());
-  if (module == nullptr) g_error = "LoadLibraryW failed with Windows error " + std::to_string(GetLastError());
+  if (module == nullptr)
+    g_error = "LoadLibraryW failed with Windows error " + std::to_string(GetLastError());
   return reinterpret_cast<void*>(module);
 }
 

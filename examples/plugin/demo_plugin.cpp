@@ -44,8 +44,9 @@ Interface* Make(IDataFactory2* factory, tagCONTAINER_DATATYPE code) {
 
 }  // namespace
 
-extern "C" QODATA_DEMO_PLUGIN_EXPORT HRESULT QodataDemoPluginRun(
-    IApplicationCom* app, IDataContainer* request, IDataContainer** reply) {
+extern "C" QODATA_DEMO_PLUGIN_EXPORT HRESULT QodataDemoPluginRun(IApplicationCom* app,
+                                                                 IDataContainer* request,
+                                                                 IDataContainer** reply) {
   void* view = nullptr;
   if (app->QueryInterface(IID_IDataFactory2, &view) != S_OK) return E_FAIL;
   auto* factory = static_cast<IDataFactory2*>(view);
@@ -58,8 +59,8 @@ extern "C" QODATA_DEMO_PLUGIN_EXPORT HRESULT QodataDemoPluginRun(
     factory->Release();
     return E_INVALIDARG;
   }
-  const qo::String greeting = u"Hello " + buddy->getFirstName() + u", from " +
-                              action->GetPluginElement()->GetLabel();
+  const qo::String greeting =
+      u"Hello " + buddy->getFirstName() + u", from " + action->GetPluginElement()->GetLabel();
   const std::int32_t blii = buddy->getBlii();
   buddy->Release();
 

@@ -13,8 +13,8 @@
 // containers it made (`*reply`, one holder owned by the caller). The plug-in makes every
 // container through `app`. S_OK, or E_INVALIDARG when the action carries no buddy.
 extern "C" QODATA_DEMO_PLUGIN_EXPORT HRESULT QodataDemoPluginRun(IApplicationCom* app,
-                                                                IDataContainer* request,
-                                                                IDataContainer** reply);
+                                                                 IDataContainer* request,
+                                                                 IDataContainer** reply);
 using PFN_QodataDemoPluginRun = HRESULT (*)(IApplicationCom*, IDataContainer*, IDataContainer**);
 
 // Identifiers shared by the plug-in and the host that reads its answer.

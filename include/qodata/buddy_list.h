@@ -93,8 +93,8 @@ class QODATA_API CBuddyList : public qo::Container<CBuddyList, CONTAINER_BUDDY_L
   void clearCopyOfList(std::vector<IBuddyProfile*>& copies) override;
   std::int32_t size() override;
   std::int32_t sort(std::int32_t column, bool ascending) override;
-  std::int32_t search(qo::String firstName, qo::String lastName, std::int32_t age,
-                      tagGENDER gender, std::vector<IBuddyProfile*>& results) override;
+  std::int32_t search(qo::String firstName, qo::String lastName, std::int32_t age, tagGENDER gender,
+                      std::vector<IBuddyProfile*>& results) override;
   std::int32_t getList(std::vector<IBuddyProfile*>& copies) override;
   std::int32_t GetList(qo::String group, std::vector<IBuddyProfile*>& copies) override;
   std::int32_t addBuddyRecord(IBuddyProfile* profile) override;
@@ -126,8 +126,8 @@ class QODATA_API CBuddyList : public qo::Container<CBuddyList, CONTAINER_BUDDY_L
   /// then empties `copies`.
   void clearCopyOfList(std::vector<CBuddyProfile*>& copies);
   /// Kept for symmetry with the interface: returns 0 and leaves `results` untouched.
-  std::int32_t search(qo::String firstName, qo::String lastName, std::int32_t age,
-                      tagGENDER gender, std::vector<CBuddyProfile>& results);
+  std::int32_t search(qo::String firstName, qo::String lastName, std::int32_t age, tagGENDER gender,
+                      std::vector<CBuddyProfile>& results);
 
  private:
   /// The records, their scan order and the indexes by e-mail address and BLII

@@ -66,7 +66,8 @@ struct MainInterfaceOf {
 };
 template <tagCONTAINER_DATATYPE Code, class Last>
 struct MainInterfaceOf<Code, Last> {
-  static_assert(InterfaceCode<Last>::value == Code, "the class code must select one of its interfaces");
+  static_assert(InterfaceCode<Last>::value == Code,
+                "the class code must select one of its interfaces");
   using type = Last;
 };
 

@@ -49,8 +49,7 @@ class QODATA_API COutboxMessage : public CMessage {
   /// Both texts are converted, the stamp first; one out of range throws qo::StatusError and
   /// nothing is constructed.
   COutboxMessage(qo::String sender, qo::String recipient, qo::String message, qo::String stamp,
-                 tagSEND_MEDIUM medium, qo::String statusTime, std::int32_t status,
-                 bool unicode);
+                 tagSEND_MEDIUM medium, qo::String statusTime, std::int32_t status, bool unicode);
   /// A copy of the message proper and the outbox status, with one holder of its own.
   COutboxMessage(const COutboxMessage& other);
   /// Copies the message proper and the outbox status; the holder count stays.
@@ -144,8 +143,8 @@ class QODATA_API CSystemMessage
   ~CSystemMessage() override;
 
   void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
-                     std::int32_t type, qo::String eventId, qo::String detail,
-                     std::int32_t modal, std::int32_t isFinal) override;
+                     std::int32_t type, qo::String eventId, qo::String detail, std::int32_t modal,
+                     std::int32_t isFinal) override;
   void SetParameters(qo::String content, std::int32_t msgId, SYSTEM_MSG_TYPE msgType,
                      std::int32_t type, qo::String eventId, qo::String detail,
                      std::int32_t modal) override;

@@ -17,18 +17,20 @@ using String = std::u16string;
 // --- Status codes ------------------------------------------------------------------------
 /// A status code: negative values are failures.
 using HRESULT = std::int32_t;
-inline constexpr HRESULT S_OK = 0;  ///< Success.
+inline constexpr HRESULT S_OK = 0;                                    ///< Success.
 inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);  ///< Unspecified failure.
-inline constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002u);  ///< The interface asked for is not offered.
-inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);  ///< An argument is invalid.
+inline constexpr HRESULT E_NOINTERFACE =
+    static_cast<HRESULT>(0x80004002u);  ///< The interface asked for is not offered.
+inline constexpr HRESULT E_INVALIDARG =
+    static_cast<HRESULT>(0x80070057u);  ///< An argument is invalid.
 
 // --- Interface identifiers ---------------------------------------------------------------
 /// A 128-bit interface identifier, laid out as on Windows.
 struct GUID {
-  std::uint32_t Data1;     ///< The first 32 bits.
-  std::uint16_t Data2;     ///< The next 16 bits.
-  std::uint16_t Data3;     ///< The next 16 bits.
-  std::uint8_t Data4[8];   ///< The last 64 bits, byte by byte.
+  std::uint32_t Data1;    ///< The first 32 bits.
+  std::uint16_t Data2;    ///< The next 16 bits.
+  std::uint16_t Data3;    ///< The next 16 bits.
+  std::uint8_t Data4[8];  ///< The last 64 bits, byte by byte.
 };
 static_assert(sizeof(GUID) == 16, "a GUID is 16 bytes, compared byte for byte");
 using IID = GUID;           ///< An interface identifier.
@@ -93,8 +95,7 @@ struct CRect {
 
   /// Equal when all four edges are.
   bool operator==(const CRect& other) const {
-    return left == other.left && top == other.top && right == other.right &&
-           bottom == other.bottom;
+    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
   }
   bool operator!=(const CRect& other) const { return !(*this == other); }
   ///@}
@@ -139,15 +140,15 @@ QODATA_API void SetResourceLanguage(std::uint16_t languageId);
 /// Windows of the layer: the window calls of the containers act on them, and a host or a
 /// test reads their state back. The caller owns a window until DestroyWindowObject.
 struct WindowState {
-  qo::String text;                   ///< last SetWindowText
+  qo::String text;  ///< last SetWindowText
   /// @name Placement
   ///@{
 
   /// last MoveWindow
   std::int32_t x, y, width, height;
   ///@}
-  std::int32_t repaint;              ///< repaint flag of the last MoveWindow
-  std::int32_t showCommand;          ///< last ShowWindow command (0 = hidden, the start)
+  std::int32_t repaint;      ///< repaint flag of the last MoveWindow
+  std::int32_t showCommand;  ///< last ShowWindow command (0 = hidden, the start)
 };
 /// A new hidden window, owned by the caller until DestroyWindowObject.
 QODATA_API HWND CreateWindowObject();

@@ -17,9 +17,9 @@
 namespace qo {
 
 /// qo::String (a UTF-16 std::u16string) is declared in platform.h.
-using StringList = std::vector<String>;                 ///< ordered, duplicates allowed
-using StringMap = std::unordered_map<String, String>;   ///< unique case-sensitive keys, no order
-using Time = std::int64_t;                              ///< seconds since 1970-01-01 00:00:00 UTC
+using StringList = std::vector<String>;                ///< ordered, duplicates allowed
+using StringMap = std::unordered_map<String, String>;  ///< unique case-sensitive keys, no order
+using Time = std::int64_t;                             ///< seconds since 1970-01-01 00:00:00 UTC
 
 /// Thrown by the two conversions that fail with a status code: a message time text with a
 /// field out of range and a profile request with a malformed birthday. Exported, and defined

@@ -66,8 +66,8 @@ bool GetWindowState(HWND window, WindowState* out) {
                     reading.bottom - reading.top};
   if (remembered != nullptr && remembered->lastMove) place = *remembered->lastMove;
   const std::int32_t repaint = remembered ? remembered->repaint : 0;
-  *out = WindowState{std::move(reading.text), place.x, place.y, place.width, place.height,
-                     repaint, showCommand};
+  *out = WindowState{
+      std::move(reading.text), place.x, place.y, place.width, place.height, repaint, showCommand};
   return true;
 }
 

@@ -57,7 +57,9 @@ TEST_F(LoadedLibrary, EntryPointsWorkAndErrorsAreCaughtByType) {
   EXPECT_EQ(Resolve<PFN_FreeDataFactoryInstance>("FreeDataFactoryInstance")(&factory), S_OK);
 
   IApplicationCom* app = nullptr;
-  ASSERT_EQ(Resolve<PFN_CreateAppComInstance>("CreateAppComInstance")(reinterpret_cast<void**>(&app)), S_OK);
+  ASSERT_EQ(
+      Resolve<PFN_CreateAppComInstance>("CreateAppComInstance")(reinterpret_cast<void**>(&app)),
+      S_OK);
   const auto* iid = static_cast<const IID*>(dlsym(handle_, "IID_IDataFactory2"));
   ASSERT_NE(iid, nullptr);
   void* same = nullptr;

@@ -54,7 +54,8 @@ BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR
 BOOL CALLBACK CollectName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR list) {
   if (!IS_INTRESOURCE(name)) return TRUE;  // window elements load dialogs by number only
   std::vector<WORD> languages;
-  EnumResourceLanguagesW(module, type, name, CollectLanguage, reinterpret_cast<LONG_PTR>(&languages));
+  EnumResourceLanguagesW(module, type, name, CollectLanguage,
+                         reinterpret_cast<LONG_PTR>(&languages));
   for (WORD language : languages) {
     reinterpret_cast<std::vector<DialogResource>*>(list)->push_back(
         {"", static_cast<std::uint16_t>(reinterpret_cast<ULONG_PTR>(name)), language});
@@ -68,7 +69,8 @@ std::vector<DialogResource> AllDialogs() {
     HMODULE module = LoadFixture(name);
     if (module == nullptr) continue;
     std::vector<DialogResource> found;
-    EnumResourceNamesW(module, MAKEINTRESOURCEW(5), CollectName, reinterpret_cast<LONG_PTR>(&found));
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(5), CollectName,
+                       reinterpret_cast<LONG_PTR>(&found));
     for (DialogResource& dialog : found) {
       dialog.fixture.assign(name.begin(), name.end());
       dialogs.push_back(dialog);
@@ -126,8 +128,9 @@ Expected Adjusted(HWND dialog, const DialogItem& item, const std::wstring& class
     e.exactHeight = (e.style & LBS_NOINTEGRALHEIGHT) != 0 && list;
   }
   if (combo) e.text.clear();  // a combo box's field starts empty whatever the caption
-  const bool etched = _wcsicmp(className.c_str(), L"Static") == 0 &&
-                      ((item.style & SS_TYPEMASK) == SS_ETCHEDHORZ || (item.style & SS_TYPEMASK) == SS_ETCHEDVERT);
+  const bool etched =
+      _wcsicmp(className.c_str(), L"Static") == 0 &&
+      ((item.style & SS_TYPEMASK) == SS_ETCHEDHORZ || (item.style & SS_TYPEMASK) == SS_ETCHEDVERT);
   if (etched) {
     e.exStyle |= WS_EX_STATICEDGE;
     e.exactSize = false;
@@ -141,14 +144,15 @@ Expected Adjusted(HWND dialog, const DialogItem& item, const std::wstring& class
 }
 
 std::string Describe(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
 }
 
 void CompareWithWindows(const DialogResource& resource) {
   HMODULE module = LoadFixture(std::wstring(resource.fixture.begin(), resource.fixture.end()));
   ASSERT_NE(module, nullptr);
-  HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(resource.id), resource.language);
+  HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(resource.id),
+                                resource.language);
   ASSERT_NE(found, nullptr);
   const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
   std::string error;
@@ -161,8 +165,9 @@ void CompareWithWindows(const DialogResource& resource) {
     return;
   }
 
-  HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes),
-                                           nullptr, IgnoreMessages, 0);
+  HWND window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                           reinterpret_cast<LPCDLGTEMPLATEW>(bytes), nullptr,
+                                           IgnoreMessages, 0);
   ASSERT_NE(window, nullptr) << "error " << GetLastError();
   EXPECT_EQ(WindowText(window), Wide(dialog->title));
   RECT client{};
@@ -172,7 +177,8 @@ void CompareWithWindows(const DialogResource& resource) {
   EXPECT_EQ(Describe(client), Describe(size)) << "client area";
 
   std::size_t index = 0;
-  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT), ++index) {
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT), ++index) {
     ASSERT_LT(index, dialog->items.size()) << "more child windows than items";
     const DialogItem& item = dialog->items[index];
     SCOPED_TRACE("item " + std::to_string(index + 1) + ", id " + std::to_string(item.id));
@@ -213,7 +219,8 @@ TEST(DialogsUnderWindows, EveryFixtureDialogAgreesWithTheReader) {
   const std::vector<DialogResource> dialogs = AllDialogs();
   ASSERT_GE(dialogs.size(), 3u) << "the fixtures' dialogs were not found";
   for (const DialogResource& dialog : dialogs) {
-    SCOPED_TRACE(dialog.fixture + ", dialog " + std::to_string(dialog.id) + ", language " + std::to_string(dialog.language));
+    SCOPED_TRACE(dialog.fixture + ", dialog " + std::to_string(dialog.id) + ", language " +
+                 std::to_string(dialog.language));
     CompareWithWindows(dialog);
   }
 }

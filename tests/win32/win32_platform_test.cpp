@@ -45,7 +45,8 @@ TEST(Win32Resources, BitmapsAreRealGdiBitmapsReadBackPixelForPixel) {
   HINSTANCE module = LoadResourceModule(Fixture("dialog.res").c_str());
   ASSERT_NE(module, nullptr);
   ResourceHandle resource = FindResource(module, 201, kResourceTypeBitmap);
-  const auto* stored = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
+  const auto* stored =
+      static_cast<const std::uint8_t*>(LockResource(LoadResource(module, resource)));
   ASSERT_NE(stored, nullptr);
   const std::vector<std::uint8_t> expected(stored + 40, stored + SizeofResource(module, resource));
 

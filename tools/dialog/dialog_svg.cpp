@@ -15,10 +15,10 @@ constexpr std::uint32_t kDisabled = 0x08000000;  // WS_DISABLED
 constexpr std::uint32_t kCaption = 0x00C00000;   // WS_CAPTION
 constexpr std::uint32_t kSysMenu = 0x00080000;   // WS_SYSMENU
 
-constexpr int kMargin = 12;        // around and between the dialogs
-constexpr int kTitleHeight = 24;   // the caption bar
-constexpr int kCheckSize = 13;     // check box and radio button glyphs
-constexpr int kArrowWidth = 17;    // combo box and scroll bar buttons
+constexpr int kMargin = 12;       // around and between the dialogs
+constexpr int kTitleHeight = 24;  // the caption bar
+constexpr int kCheckSize = 13;    // check box and radio button glyphs
+constexpr int kArrowWidth = 17;   // combo box and scroll bar buttons
 constexpr const char* kFace = "#f0f0f0";
 constexpr const char* kFieldBorder = "#7a7a7a";
 constexpr const char* kButtonFace = "#e1e1e1";
@@ -41,11 +41,20 @@ std::string Escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -74,10 +83,12 @@ std::vector<std::string> Wrapped(const std::string& text, int width, int charWid
 class Painter {
  public:
   // `clips` numbers the clip paths of the whole document, so that their ids stay unique.
-  Painter(std::ostringstream& out, BaseUnits units, int fontPixels, std::string fontFamily, int& clips)
+  Painter(std::ostringstream& out, BaseUnits units, int fontPixels, std::string fontFamily,
+          int& clips)
       : out_(out), units_(units), em_(fontPixels), family_(std::move(fontFamily)), clips_(clips) {}
 
-  void Rect(int x, int y, int w, int h, const char* fill, const char* stroke, const char* extra = "") {
+  void Rect(int x, int y, int w, int h, const char* fill, const char* stroke,
+            const char* extra = "") {
     out_ << "<rect x=\"" << x << ".5\" y=\"" << y << ".5\" width=\"" << std::max(0, w - 1)
          << "\" height=\"" << std::max(0, h - 1) << "\" fill=\"" << fill << "\" stroke=\"" << stroke
          << "\"" << extra << "/>\n";
@@ -85,8 +96,8 @@ class Painter {
   // One line of text; `anchor` is start, middle or end, `middleY` the line's vertical centre.
   void Text(int x, int middleY, const std::string& text, const char* anchor, const char* colour) {
     if (text.empty()) return;
-    out_ << "<text x=\"" << x << "\" y=\"" << middleY + em_ * 7 / 20 << "\" text-anchor=\"" << anchor
-         << "\" fill=\"" << colour << "\">" << Escaped(text) << "</text>\n";
+    out_ << "<text x=\"" << x << "\" y=\"" << middleY + em_ * 7 / 20 << "\" text-anchor=\""
+         << anchor << "\" fill=\"" << colour << "\">" << Escaped(text) << "</text>\n";
   }
   void Raw(const std::string& svg) { out_ << svg; }
   std::string NextClipId() { return "clip" + std::to_string(++clips_); }
@@ -153,10 +164,14 @@ void DrawButton(Painter& p, const Control& c) {
   const std::uint32_t type = c.item.style & 0xF;
   const bool pushLike = (c.item.style & 0x1000) != 0;  // BS_PUSHLIKE
   switch (type) {
-    case 2: case 3: case 5: case 6:  // check boxes, two- and three-state
+    case 2:
+    case 3:
+    case 5:
+    case 6:  // check boxes, two- and three-state
       if (pushLike) return DrawPushButton(p, c, false);
       return DrawCheck(p, c, false, type == 5 || type == 6);
-    case 4: case 9:  // radio buttons
+    case 4:
+    case 9:  // radio buttons
       if (pushLike) return DrawPushButton(p, c, false);
       return DrawCheck(p, c, true, false);
     case 7:
@@ -178,8 +193,8 @@ void DrawArrowButton(Painter& p, int x, int y, int w, int h, bool down, bool ver
   arrow << "<path d=\"";
   if (vertical) {
     const int tip = down ? 3 : -3;
-    arrow << "M" << cx - 4 << " " << cy - tip / 2 << " L" << cx + 4 << " " << cy - tip / 2 << " L" << cx
-          << " " << cy + tip << " Z";
+    arrow << "M" << cx - 4 << " " << cy - tip / 2 << " L" << cx + 4 << " " << cy - tip / 2 << " L"
+          << cx << " " << cy + tip << " Z";
   } else {
     const int tip = down ? 3 : -3;  // "down" points right for a horizontal bar
     arrow << "M" << cx - tip / 2 << " " << cy - 4 << " L" << cx - tip / 2 << " " << cy + 4 << " L"
@@ -201,9 +216,11 @@ void DrawEdit(Painter& p, const Control& c) {
 
 void DrawStaticText(Painter& p, const Control& c, const char* anchor, bool wrap) {
   const int lineHeight = p.units().y;
-  std::vector<std::string> lines = wrap ? Wrapped(c.text, c.box.width(), p.units().x)
-                                        : std::vector<std::string>{c.text};
-  const int x = anchor[0] == 'm' ? (c.box.left + c.box.right) / 2 : anchor[0] == 'e' ? c.box.right : c.box.left;
+  std::vector<std::string> lines =
+      wrap ? Wrapped(c.text, c.box.width(), p.units().x) : std::vector<std::string>{c.text};
+  const int x = anchor[0] == 'm'   ? (c.box.left + c.box.right) / 2
+                : anchor[0] == 'e' ? c.box.right
+                                   : c.box.left;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const int top = c.box.top + static_cast<int>(i) * lineHeight;
     if (i > 0 && top + lineHeight > c.box.bottom) break;  // the first line shows even if cut
@@ -215,11 +232,11 @@ void DrawStaticText(Painter& p, const Control& c, const char* anchor, bool wrap)
 void Label(Painter& p, const PixelRect& box, const std::string& label) {
   const std::string id = p.NextClipId();
   std::ostringstream svg;
-  svg << "<clipPath id=\"" << id << "\"><rect x=\"" << box.left << "\" y=\"" << box.top << "\" width=\""
-      << box.width() << "\" height=\"" << box.height() << "\"/></clipPath>\n"
-      << "<text clip-path=\"url(#" << id << ")\" x=\"" << box.left + 3 << "\" y=\"" << box.top + 2 + p.em() * 7 / 10
-      << "\" font-size=\"" << std::max(6, p.em() * 3 / 4) << "px\" fill=\"#555555\">" << Escaped(label)
-      << "</text>\n";
+  svg << "<clipPath id=\"" << id << "\"><rect x=\"" << box.left << "\" y=\"" << box.top
+      << "\" width=\"" << box.width() << "\" height=\"" << box.height() << "\"/></clipPath>\n"
+      << "<text clip-path=\"url(#" << id << ")\" x=\"" << box.left + 3 << "\" y=\""
+      << box.top + 2 + p.em() * 7 / 10 << "\" font-size=\"" << std::max(6, p.em() * 3 / 4)
+      << "px\" fill=\"#555555\">" << Escaped(label) << "</text>\n";
   p.Raw(svg.str());
 }
 
@@ -227,10 +244,11 @@ void Label(Painter& p, const PixelRect& box, const std::string& label) {
 void DrawImage(Painter& p, const Control& c, const char* kind) {
   PixelRect box = c.box;
   if (box.width() == 0 || box.height() == 0) box = {box.left, box.top, box.left + 32, box.top + 32};
-  p.Rect(box.left, box.top, box.width(), box.height(), "#ffffff", "#8a8a8a", " stroke-dasharray=\"3 2\"");
+  p.Rect(box.left, box.top, box.width(), box.height(), "#ffffff", "#8a8a8a",
+         " stroke-dasharray=\"3 2\"");
   std::ostringstream cross;
-  cross << "<path d=\"M" << box.left << " " << box.top << " L" << box.right << " " << box.bottom << " M"
-        << box.right << " " << box.top << " L" << box.left << " " << box.bottom
+  cross << "<path d=\"M" << box.left << " " << box.top << " L" << box.right << " " << box.bottom
+        << " M" << box.right << " " << box.top << " L" << box.left << " " << box.bottom
         << "\" stroke=\"#c8c8c8\"/>\n";
   p.Raw(cross.str());
   std::string label = kind;
@@ -243,22 +261,38 @@ void DrawImage(Painter& p, const Control& c, const char* kind) {
 void DrawStatic(Painter& p, const Control& c) {
   const int x = c.box.left, y = c.box.top, w = c.box.width(), h = c.box.height();
   switch (c.item.style & 0x1F) {
-    case 0: return DrawStaticText(p, c, "start", true);   // SS_LEFT
-    case 1: return DrawStaticText(p, c, "middle", true);  // SS_CENTER
-    case 2: return DrawStaticText(p, c, "end", true);     // SS_RIGHT
-    case 3: return DrawImage(p, c, "icon");
-    case 4: return p.Rect(x, y, w, h, "#000000", "#000000");
-    case 5: return p.Rect(x, y, w, h, "#808080", "#808080");
-    case 6: return p.Rect(x, y, w, h, "#ffffff", "#ffffff");
-    case 7: return p.Rect(x, y, w, h, "none", "#000000");
-    case 8: return p.Rect(x, y, w, h, "none", "#808080");
-    case 9: return p.Rect(x, y, w, h, "none", "#ffffff");
-    case 0xE: return DrawImage(p, c, "bitmap");
-    case 0xF: return DrawImage(p, c, "metafile");
-    case 0x10: return p.Rect(x, y, w, 2, "#ffffff", "#a0a0a0");  // etched horizontal line
-    case 0x11: return p.Rect(x, y, 2, h, "#ffffff", "#a0a0a0");  // etched vertical line
-    case 0x12: return p.Rect(x, y, w, h, "none", "#a0a0a0");     // etched frame
-    default: return DrawStaticText(p, c, "start", false);        // simple, no wrap, owner-drawn
+    case 0:
+      return DrawStaticText(p, c, "start", true);  // SS_LEFT
+    case 1:
+      return DrawStaticText(p, c, "middle", true);  // SS_CENTER
+    case 2:
+      return DrawStaticText(p, c, "end", true);  // SS_RIGHT
+    case 3:
+      return DrawImage(p, c, "icon");
+    case 4:
+      return p.Rect(x, y, w, h, "#000000", "#000000");
+    case 5:
+      return p.Rect(x, y, w, h, "#808080", "#808080");
+    case 6:
+      return p.Rect(x, y, w, h, "#ffffff", "#ffffff");
+    case 7:
+      return p.Rect(x, y, w, h, "none", "#000000");
+    case 8:
+      return p.Rect(x, y, w, h, "none", "#808080");
+    case 9:
+      return p.Rect(x, y, w, h, "none", "#ffffff");
+    case 0xE:
+      return DrawImage(p, c, "bitmap");
+    case 0xF:
+      return DrawImage(p, c, "metafile");
+    case 0x10:
+      return p.Rect(x, y, w, 2, "#ffffff", "#a0a0a0");  // etched horizontal line
+    case 0x11:
+      return p.Rect(x, y, 2, h, "#ffffff", "#a0a0a0");  // etched vertical line
+    case 0x12:
+      return p.Rect(x, y, w, h, "none", "#a0a0a0");  // etched frame
+    default:
+      return DrawStaticText(p, c, "start", false);  // simple, no wrap, owner-drawn
   }
 }
 
@@ -281,14 +315,14 @@ void DrawScrollBar(Painter& p, const Control& c) {
 void DrawComboBox(Painter& p, const Control& c) {
   // The closed field is as high as the font allows; the template's height is the dropped list's.
   const int fieldHeight = std::min(c.box.height(), p.units().y + 8);
-  const bool simple = (c.item.style & 0x3) == 1;      // CBS_SIMPLE: a field over an open list
-  const bool listOnly = (c.item.style & 0x3) == 3;    // CBS_DROPDOWNLIST: no typing
+  const bool simple = (c.item.style & 0x3) == 1;    // CBS_SIMPLE: a field over an open list
+  const bool listOnly = (c.item.style & 0x3) == 3;  // CBS_DROPDOWNLIST: no typing
   p.Rect(c.box.left, c.box.top, c.box.width(), fieldHeight, listOnly ? kButtonFace : "#ffffff",
          listOnly ? kButtonBorder : kFieldBorder);
   // A combo box shows no caption: Windows leaves its field empty until an item is chosen.
   if (simple) {
-    p.Rect(c.box.left, c.box.top + fieldHeight + 1, c.box.width(),
-           c.box.height() - fieldHeight - 1, "#ffffff", kFieldBorder);
+    p.Rect(c.box.left, c.box.top + fieldHeight + 1, c.box.width(), c.box.height() - fieldHeight - 1,
+           "#ffffff", kFieldBorder);
     return;
   }
   const int arrow = std::min(kArrowWidth, c.box.width());
@@ -307,8 +341,9 @@ void DrawOther(Painter& p, const Control& c) {
 void DrawControl(Painter& p, const Control& c) {
   const NameOrOrdinal& type = c.item.windowClass;
   std::u16string name = ClassName(type);
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](char16_t unit) { return unit < 0x80 ? static_cast<char16_t>(std::tolower(unit)) : unit; });
+  std::transform(name.begin(), name.end(), name.begin(), [](char16_t unit) {
+    return unit < 0x80 ? static_cast<char16_t>(std::tolower(unit)) : unit;
+  });
   if (name == u"button") return DrawButton(p, c);
   if (name == u"edit") return DrawEdit(p, c);
   if (name == u"static") return DrawStatic(p, c);
@@ -320,7 +355,8 @@ void DrawControl(Painter& p, const Control& c) {
 
 std::string FontFamily(const DialogTemplate& dialog) {
   std::string family;
-  if (dialog.font && !dialog.font->face.empty()) family = "'" + Escaped(Utf8(dialog.font->face)) + "', ";
+  if (dialog.font && !dialog.font->face.empty())
+    family = "'" + Escaped(Utf8(dialog.font->face)) + "', ";
   return family + "Tahoma, 'Segoe UI', 'DejaVu Sans', Verdana, sans-serif";
 }
 
@@ -332,7 +368,8 @@ PixelRect DrawDialog(std::ostringstream& out, const NumberedDialog& numbered, in
   const PixelRect client = ToPixels(0, 0, dialog.cx, dialog.cy, units);
   const bool caption = (dialog.style & kCaption) == kCaption;
   const int titleHeight = caption ? kTitleHeight : 0;
-  const PixelRect frame{left, top, left + client.width() + 2, top + titleHeight + client.height() + 2};
+  const PixelRect frame{left, top, left + client.width() + 2,
+                        top + titleHeight + client.height() + 2};
   const int em = FontPixelHeight(dialog);
   Painter p(out, units, em, FontFamily(dialog), clips);
 
@@ -343,7 +380,8 @@ PixelRect DrawDialog(std::ostringstream& out, const NumberedDialog& numbered, in
   p.Rect(frame.left, frame.top, frame.width(), frame.height(), kFace, "#6f6f6f");
   if (caption) {
     p.Rect(frame.left + 1, frame.top + 1, frame.width() - 2, titleHeight, "#ffffff", "#ffffff");
-    p.Text(frame.left + 8, frame.top + 1 + titleHeight / 2, Shown(dialog.title), "start", "#000000");
+    p.Text(frame.left + 8, frame.top + 1 + titleHeight / 2, Shown(dialog.title), "start",
+           "#000000");
     if ((dialog.style & kSysMenu) != 0) {
       const int x = frame.right - 1 - 30;
       const int y = frame.top + 1 + titleHeight / 2;
@@ -356,7 +394,8 @@ PixelRect DrawDialog(std::ostringstream& out, const NumberedDialog& numbered, in
   for (const DialogItem& item : dialog.items) {
     PixelRect box = ToPixels(item.x, item.y, item.cx, item.cy, units);
     box = {box.left + originX, box.top + originY, box.right + originX, box.bottom + originY};
-    const std::string text = item.title.kind == NameOrOrdinal::Kind::kText ? Shown(item.title.text) : "";
+    const std::string text =
+        item.title.kind == NameOrOrdinal::Kind::kText ? Shown(item.title.text) : "";
     // Our choice: hidden controls are drawn faintly rather than left out, so that none is lost.
     const bool hidden = (item.style & kVisible) == 0;
     if (hidden) out << "<g opacity=\"0.35\">\n";
@@ -381,8 +420,9 @@ std::string DialogsToSvg(const std::vector<NumberedDialog>& dialogs) {
   }
   std::ostringstream svg;
   svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width + 2 * kMargin << "\" height=\""
-      << top << "\" viewBox=\"0 0 " << width + 2 * kMargin << " " << top << "\">\n"
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width + 2 * kMargin
+      << "\" height=\"" << top << "\" viewBox=\"0 0 " << width + 2 * kMargin << " " << top
+      << "\">\n"
       << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n"
       << body.str() << "</svg>\n";
   return svg.str();

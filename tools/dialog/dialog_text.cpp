@@ -20,15 +20,19 @@ std::string Quoted(const std::u16string& text) { return "\"" + Utf8(text) + "\""
 
 std::string Describe(const NameOrOrdinal& value) {
   switch (value.kind) {
-    case NameOrOrdinal::Kind::kNone: return "none";
-    case NameOrOrdinal::Kind::kOrdinal: return "#" + std::to_string(value.ordinal);
-    case NameOrOrdinal::Kind::kText: return Quoted(value.text);
+    case NameOrOrdinal::Kind::kNone:
+      return "none";
+    case NameOrOrdinal::Kind::kOrdinal:
+      return "#" + std::to_string(value.ordinal);
+    case NameOrOrdinal::Kind::kText:
+      return Quoted(value.text);
   }
   return "";
 }
 
 std::string Rect(int x, int y, int cx, int cy) {
-  return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(cx) + "x" + std::to_string(cy);
+  return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(cx) + "x" +
+         std::to_string(cy);
 }
 
 void PrintTable(std::ostringstream& out, const std::vector<std::vector<std::string>>& rows) {
@@ -54,10 +58,10 @@ void PrintDialog(std::ostringstream& out, const NumberedDialog& numbered) {
   out << "dialog " << numbered.id << ": " << (d.extended ? "extended template" : "template")
       << ", style " << Hex(d.style) << ", extended style " << Hex(d.exStyle);
   if (d.extended) out << ", help id " << d.helpId;
-  out << "\n  at " << d.x << "," << d.y << ", " << d.cx << " x " << d.cy << " dialog units = "
-      << size.width() << " x " << size.height() << " pixels (base units " << units.x << " x "
-      << units.y << ")\n  caption " << Quoted(d.title) << ", menu " << Describe(d.menu)
-      << ", class " << Describe(d.windowClass) << "\n  font ";
+  out << "\n  at " << d.x << "," << d.y << ", " << d.cx << " x " << d.cy
+      << " dialog units = " << size.width() << " x " << size.height() << " pixels (base units "
+      << units.x << " x " << units.y << ")\n  caption " << Quoted(d.title) << ", menu "
+      << Describe(d.menu) << ", class " << Describe(d.windowClass) << "\n  font ";
   if (!d.font) {
     out << "none (system font)";
   } else {
@@ -72,11 +76,12 @@ void PrintDialog(std::ostringstream& out, const NumberedDialog& numbered) {
       {"id", "class", "text", "style", "ex-style", "dialog units", "pixels", "data"}};
   for (const DialogItem& item : d.items) {
     const PixelRect px = ToPixels(item.x, item.y, item.cx, item.cy, units);
-    rows.push_back({std::to_string(item.id), Utf8(ClassName(item.windowClass)),
-                    item.title.kind == NameOrOrdinal::Kind::kNone ? "-" : Describe(item.title),
-                    Hex(item.style), Hex(item.exStyle), Rect(item.x, item.y, item.cx, item.cy),
-                    Rect(px.left, px.top, px.width(), px.height()),
-                    item.creationData.empty() ? "-" : std::to_string(item.creationData.size()) + " bytes"});
+    rows.push_back(
+        {std::to_string(item.id), Utf8(ClassName(item.windowClass)),
+         item.title.kind == NameOrOrdinal::Kind::kNone ? "-" : Describe(item.title),
+         Hex(item.style), Hex(item.exStyle), Rect(item.x, item.y, item.cx, item.cy),
+         Rect(px.left, px.top, px.width(), px.height()),
+         item.creationData.empty() ? "-" : std::to_string(item.creationData.size()) + " bytes"});
   }
   PrintTable(out, rows);
 }

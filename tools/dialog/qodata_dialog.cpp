@@ -70,10 +70,12 @@ int ParseOptions(int argc, char** argv, Options& options) {
     unsigned long number = 0;
     if (arg == "--help" || arg == "-h") return -1;
     if (arg == "--id" && hasValue) {
-      if (!ParseNumber(argv[++i], 0xFFFF, number)) return UsageError("not a dialog id: " + std::string(argv[i]));
+      if (!ParseNumber(argv[++i], 0xFFFF, number))
+        return UsageError("not a dialog id: " + std::string(argv[i]));
       options.ids.push_back(static_cast<std::uint16_t>(number));
     } else if (arg == "--lang" && hasValue) {
-      if (!ParseNumber(argv[++i], 0xFFFF, number)) return UsageError("not a language id: " + std::string(argv[i]));
+      if (!ParseNumber(argv[++i], 0xFFFF, number))
+        return UsageError("not a language id: " + std::string(argv[i]));
       options.language = static_cast<long>(number);
     } else if (arg == "--svg" && hasValue) {
       options.svgPath = argv[++i];
@@ -88,15 +90,18 @@ int ParseOptions(int argc, char** argv, Options& options) {
     }
   }
   if (options.file.empty()) return UsageError("no resource file given (see --help)");
-  if (options.text && !options.svgPath.empty()) return UsageError("--svg and --text exclude each other");
+  if (options.text && !options.svgPath.empty())
+    return UsageError("--svg and --text exclude each other");
   return 0;
 }
 
 // The bytes of dialog `id` as the library finds it (in the chosen language), or null.
 const std::uint8_t* DialogBytes(HINSTANCE module, std::uint16_t id, std::size_t& size) {
-  qo::platform::ResourceHandle found = qo::platform::FindResource(module, id, qo::platform::kResourceTypeDialog);
+  qo::platform::ResourceHandle found =
+      qo::platform::FindResource(module, id, qo::platform::kResourceTypeDialog);
   size = qo::platform::SizeofResource(module, found);
-  return static_cast<const std::uint8_t*>(qo::platform::LockResource(qo::platform::LoadResource(module, found)));
+  return static_cast<const std::uint8_t*>(
+      qo::platform::LockResource(qo::platform::LoadResource(module, found)));
 }
 
 // Every dialog of the module with a numeric name: the library looks resources up by number,
@@ -104,7 +109,8 @@ const std::uint8_t* DialogBytes(HINSTANCE module, std::uint16_t id, std::size_t&
 std::vector<std::uint16_t> AllDialogIds(HINSTANCE module) {
   std::vector<std::uint16_t> ids;
   for (unsigned id = 0; id <= 0xFFFF; ++id) {
-    if (qo::platform::FindResource(module, static_cast<std::uint16_t>(id), qo::platform::kResourceTypeDialog)) {
+    if (qo::platform::FindResource(module, static_cast<std::uint16_t>(id),
+                                   qo::platform::kResourceTypeDialog)) {
       ids.push_back(static_cast<std::uint16_t>(id));
     }
   }
@@ -120,9 +126,11 @@ std::string IdList(const std::vector<std::uint16_t>& ids) {
 int Run(const Options& options) {
   std::ifstream probe(options.file, std::ios::binary);
   if (!probe) return Fail("cannot open " + options.file + ": " + std::strerror(errno));
-  if (options.language >= 0) qo::platform::SetResourceLanguage(static_cast<std::uint16_t>(options.language));
+  if (options.language >= 0)
+    qo::platform::SetResourceLanguage(static_cast<std::uint16_t>(options.language));
   HINSTANCE module = qo::platform::LoadResourceModule(options.file.c_str());
-  if (module == nullptr) return Fail(options.file + " is not a compiled resource file (.res), or it is malformed");
+  if (module == nullptr)
+    return Fail(options.file + " is not a compiled resource file (.res), or it is malformed");
   const std::vector<std::uint16_t> available = AllDialogIds(module);
   const std::vector<std::uint16_t>& chosen = options.ids.empty() ? available : options.ids;
   std::vector<NumberedDialog> dialogs;
@@ -132,11 +140,13 @@ int Run(const Options& options) {
     const std::uint8_t* bytes = DialogBytes(module, id, size);
     std::string error;
     if (bytes == nullptr) {
-      status = Fail(options.file + " has no dialog " + std::to_string(id) + " (its dialogs: " + IdList(available) + ")");
+      status = Fail(options.file + " has no dialog " + std::to_string(id) +
+                    " (its dialogs: " + IdList(available) + ")");
     } else if (auto dialog = ReadDialogTemplate(bytes, size, &error)) {
       dialogs.push_back({id, std::move(*dialog)});
     } else {
-      status = Fail("dialog " + std::to_string(id) + " of " + options.file + " is malformed: " + error);
+      status =
+          Fail("dialog " + std::to_string(id) + " of " + options.file + " is malformed: " + error);
     }
   }
   qo::platform::FreeResourceModule(module);

@@ -10,7 +10,8 @@ constexpr std::uint16_t kNumberMarker = 0xFFFF;
 
 std::uint32_t Le(const std::vector<std::uint8_t>& bytes, std::size_t at, int count) {
   std::uint32_t value = 0;
-  for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[at + static_cast<std::size_t>(i)];
+  for (int i = count - 1; i >= 0; --i)
+    value = (value << 8) | bytes[at + static_cast<std::size_t>(i)];
   return value;
 }
 
@@ -40,7 +41,8 @@ std::optional<std::vector<std::uint8_t>> FindResourceData(const std::vector<std:
   while (file.size() - at >= 8) {
     const std::uint32_t dataSize = Le(file, at, 4);
     const std::uint32_t headerSize = Le(file, at + 4, 4);
-    if (headerSize < 8 || headerSize > file.size() - at || dataSize > file.size() - at - headerSize) break;
+    if (headerSize < 8 || headerSize > file.size() - at || dataSize > file.size() - at - headerSize)
+      break;
     const std::size_t headerEnd = at + headerSize;
     std::size_t field = at + 8;
     bool ok = true;
