@@ -1,11 +1,9 @@
-// The generic event: a set of strings, a number and a text.
+// The generic event: a set of strings, a number and a text (its copies: copies_test.cpp).
 #include "framework/generic_event.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "framework/catalogue.h"
 
 namespace {
 
@@ -30,23 +28,6 @@ TEST(GenericEvent, StringsFormACaseSensitiveSetAndStartEmptyWithNumberZero) {
   EXPECT_EQ(event.RemoveString(u"x"), 1);
   EXPECT_EQ(event.RemoveString(u"x"), 0);
   EXPECT_EQ(Strings(event), qo::StringList{u"X"});
-}
-
-TEST(GenericEvent, CloneCopiesEverythingAndStaysIndependent) {
-  auto* event = static_cast<IGenericEvent*>(qo::MakeContainer(CONTAINER_GENERIC_EVENT));
-  ASSERT_NE(event, nullptr);
-  event->AddString(u"a");
-  event->AddString(u"b");
-  event->SetNumber(0xFFFFFFFFu);
-  event->SetText(u"text");
-  auto* copy = static_cast<IGenericEvent*>(event->Clone());
-  event->RemoveString(u"a");
-  event->SetText(u"changed");
-  event->Release();
-  EXPECT_EQ(Strings(*copy), (qo::StringList{u"a", u"b"}));
-  EXPECT_EQ(copy->GetNumber(), 0xFFFFFFFFu);
-  EXPECT_EQ(copy->GetText(), u"text");
-  copy->Release();
 }
 
 }  // namespace

@@ -48,11 +48,7 @@ TEST(SearchResultList, KeepsNothing) {
   results.add(profile);
   EXPECT_EQ(results.count(), 0);
   for (std::int32_t index : {0, -1, 1000}) {
-    CUserProfile got = results.get(index);  // a fresh profile, whatever was added
-    EXPECT_EQ(got.getFirstName(), u"");
-    EXPECT_EQ(got.getAge(), 0);
-    EXPECT_EQ(got.getStatus(), -1);
-    EXPECT_EQ(got.HolderCount(), 1u);
+    EXPECT_EQ(results.get(index).fields(), CUserProfile::Fields{});  // whatever was added
   }
   CSearchResultList copy(results);
   copy = results;
