@@ -75,6 +75,7 @@ std::function<void()> Construct(Args... args) {
   return [=] { (new T(args...))->Release(); };
 }
 
+// The default constructors run in the factories' loop above; here the others.
 TEST(AllocationFailure, EveryConstructorFailsWhole) {
   const qo::String text = qo::test::Long("text", 1);
   const qo::String stamp = u"240131235959";
@@ -82,12 +83,8 @@ TEST(AllocationFailure, EveryConstructorFailsWhole) {
   const qo::Time t5 = 5, t6 = 6;
   Owned message = qo::test::Fresh(CONTAINER_MESSAGE);
   const std::pair<const char*, std::function<void()>> constructors[] = {
-      {"CUserProfile", Construct<CUserProfile>()},
-      {"CBuddyProfile", Construct<CBuddyProfile>()},
-      {"CBuddyList", Construct<CBuddyList>()},
       {"CUserList", [] { std::make_unique<CUserList>(); }},
       {"CSearchResultList", [] { std::make_unique<CSearchResultList>()->get(0); }},
-      {"CMessage", Construct<CMessage>()},
       {"CMessage(sender, text)", Construct<CMessage>(text, text)},
       {"CMessage(time)", Construct<CMessage>(text, text, text, t5, medium, true)},
       {"CMessage(time text)", Construct<CMessage>(text, text, text, stamp, medium, true)},
@@ -100,25 +97,14 @@ TEST(AllocationFailure, EveryConstructorFailsWhole) {
       {"CSystemMessage", Construct<CSystemMessage>(text, static_cast<SYSTEM_MSG_TYPE>(1), 0)},
       {"CMessageAttachment",
        Construct<CMessageAttachment>(text, static_cast<tagATTACHMENT_TYPE>(1))},
-      {"CConnectionProperties", Construct<CConnectionProperties>()},
-      {"CXMPPConnProperties", Construct<CXMPPConnProperties>()},
-      {"CCagTokens", Construct<CCagTokens>()},
       {"CCredit", Construct<CCredit>(text, 10, 4)},
-      {"CCreditList", Construct<CCreditList>()},
       {"CAds", Construct<CAds>(text, text, static_cast<ADSTYPE>(1), text, 1u, 2u)},
       {"CAdsList", [] { std::make_unique<CAdsList>()->AddTail(new CAds()); }},
-      {"CIAdsList", Construct<CIAdsList>()},
-      {"CPluginInfo", Construct<CPluginInfo>()},
-      {"CPluginUIElement", Construct<CPluginUIElement>()},
-      {"CPluginUIElementAction", Construct<CPluginUIElementAction>()},
-      {"CPluginWindowElement", Construct<CPluginWindowElement>()},
       {"CPluginWindowElement(handle)",
        Construct<CPluginWindowElement>(static_cast<void*>(nullptr), CRect(1, 2, 3, 4), 7u)},
       {"CPluginWindowControl", Construct<CPluginWindowControl>(1u, text, CRect(), 0u, 0u)},
-      {"CPluginControlCommand", Construct<CPluginControlCommand>()},
       {"PluginEventData",
        Construct<PluginEventData>(static_cast<PluginEvent>(1), static_cast<void*>(nullptr))},
-      {"CQoDataSource", Construct<CQoDataSource>()},
       {"CQoDataSource(data)", Construct<CQoDataSource>(CONTAINER_MESSAGE, message.get())},
       {"CDataFactory", [] { std::make_unique<CDataFactory>(); }},
   };
