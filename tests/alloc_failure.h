@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <new>
@@ -26,7 +25,6 @@ struct Injection {
   std::size_t countdown = 0;  // 0: disarmed; else the allocations left until the failing one
   bool fired = false;
   long long liveBlocks = 0;
-  std::size_t failurePoints = 0;  // failed runs checked by ExpectFailureSafe, for the report
 };
 inline Injection injection;
 
@@ -83,22 +81,11 @@ void ExpectFailureSafe(const char* what, Make make, Op op, Snap snap) {
       EXPECT_GT(n, 1u) << what << ": allocates nothing";
       return;
     }
-    ++injection.failurePoints;
     EXPECT_EQ(injection.liveBlocks, baseline)
         << what << ": allocation " << n << " failed and blocks outlived the object";
   }
   ADD_FAILURE() << what << ": never succeeds";
 }
-
-// Prints how many failure points the program checked when it ends.
-class FailurePointReport : public ::testing::Environment {
- public:
-  void TearDown() override {
-    std::printf("allocation-failure points exercised: %zu\n", injection.failurePoints);
-  }
-};
-inline ::testing::Environment* const failurePointReport =
-    ::testing::AddGlobalTestEnvironment(new FailurePointReport);
 
 // A check that the container still holds what it holds now.
 inline std::function<bool()> Unchanged(IDataContainer* c) {
