@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -201,5 +202,79 @@ TEST(ResourceModule, AResourceWithoutBytesLoadsAsNull) {
   EXPECT_EQ(window.LoadResource(module.handle), 1);
   EXPECT_EQ(window.GetDialogInit(), nullptr);
 }
+
+#ifndef _WIN32
+// The Linux .res reader on cut and corrupted copies of a fixture (random corruption is the fuzz
+// target's): it refuses them or reads only inside their bytes (AddressSanitizer sees the rest).
+using Bytes = std::vector<std::uint8_t>;
+
+// Loads the bytes (a vector of exactly their size) and reads every resource and bitmap found.
+bool LoadAndTouch(const Bytes& source) {
+  HINSTANCE module = LoadResourceModuleFromBytes(source);
+  if (module == nullptr) return false;
+  unsigned sum = 0;
+  for (std::uint16_t type : {kResourceTypeBitmap, kResourceTypeDialog, kResourceTypeDialogInit}) {
+    for (std::uint16_t name : {101, 201, 203, 300}) {
+      ResourceHandle resource = FindResource(module, name, type);
+      const auto* data = static_cast<const std::uint8_t*>(LoadResource(module, resource));
+      for (std::uint32_t i = 0; data && i < SizeofResource(module, resource); ++i) sum += data[i];
+      if (HBITMAP bitmap = LoadBitmap(module, name)) {
+        for (std::uint8_t byte : BitmapBytes(bitmap)) sum += byte;
+        DeleteObject(bitmap);
+      }
+    }
+  }
+  FreeResourceModule(module);
+  return sum != 0xFFFFFFFFu;  // uses the sum, so the reads are not optimised away
+}
+
+// The bytes with a little-endian DWORD written at `at`.
+Bytes With32(Bytes bytes, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  return bytes;
+}
+
+TEST(ResourceModule, CutAndHostileFilesAreRefused) {
+  std::ifstream file(Fixture("dialog.res"), std::ios::binary);
+  const Bytes valid{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_GT(valid.size(), 64u);
+  EXPECT_TRUE(LoadAndTouch(valid));
+  std::size_t accepted = 0;
+  for (std::size_t length = 0; length < valid.size(); ++length) {
+    const bool loaded = LoadAndTouch(Bytes(valid.begin(), valid.begin() + length));
+    accepted += loaded ? 1 : 0;
+    EXPECT_TRUE(length >= 32 || !loaded) << length;  // a whole leading empty entry at least
+  }
+  // Only cuts at entry boundaries (or in the last padding) leave a readable file.
+  EXPECT_LT(accepted, 16u);
+  EXPECT_FALSE(LoadAndTouch(Bytes(valid.begin(), valid.end() - 2)));  // into the last data
+
+  constexpr std::size_t second = 32;  // the header after the leading empty entry
+  const struct {
+    std::size_t at;
+    std::uint32_t value;
+    const char* what;
+  } kHostile[] = {
+      {second, 0xFFFFFFFFu, "DataSize far past the end"},
+      {second, 0xFFFFFFF0u, "DataSize close to overflowing an offset"},
+      {second + 4, 0xFFFFFFFCu, "HeaderSize past the end"},
+      {second + 4, 8, "HeaderSize too small for its own fields"},
+      {second + 4, 0x22, "HeaderSize not a multiple of a DWORD"},
+  };
+  for (const auto& row : kHostile)
+    EXPECT_FALSE(LoadAndTouch(With32(valid, row.at, row.value))) << row.what;
+
+  // A text name that runs to the end of the file without its terminator.
+  Bytes bytes =
+      With32(With32(Bytes(valid.begin(), valid.begin() + second + 8), second, 0), second + 4, 32);
+  for (int i = 0; i < 24; ++i) bytes.push_back(static_cast<std::uint8_t>(i % 2 == 0 ? 'A' : 0));
+  EXPECT_FALSE(LoadAndTouch(bytes));
+
+  // A file whose first entry is not the empty one is no resource file; the empty entry alone is
+  // a valid module without resources.
+  EXPECT_FALSE(LoadAndTouch(Bytes(valid.begin() + second, valid.end())));
+  EXPECT_TRUE(LoadAndTouch(Bytes(valid.begin(), valid.begin() + second)));
+}
+#endif
 
 }  // namespace
