@@ -65,24 +65,8 @@ int Count(ICreditList& list) { return list.size(); }
 int Count(IAdsList& list) { return list.GetSize(); }
 int Count(CAdsList& list) { return list.GetCount(); }
 
-// Copy, copy construction and assignment carry every value; assignment keeps the holders.
-template <class T>
-void ExpectCopiesCarryTheValues(T& filled) {
-  auto* copy = filled.Copy();
-  EXPECT_NE(copy, &filled);
-  EXPECT_EQ(Values(*copy), Values(filled));
-  copy->Release();
-  T constructed(filled);
-  EXPECT_EQ(Values(constructed), Values(filled));
-  T target;
-  target.AddRef();
-  target = filled;
-  EXPECT_EQ(target.HolderCount(), 2u);
-  EXPECT_EQ(Values(target), Values(filled));
-}
-
 // Assignment (also through operator&) appends copies of the source's elements after the
-// target's own; copy construction and Clone start from an empty list.
+// target's own; Clone starts from an empty list.
 template <class List>
 void ExpectAssignmentAppendsCopies() {
   List source;
@@ -96,13 +80,7 @@ void ExpectAssignmentAppendsCopies() {
   const auto& self = target;                                  // assigning to itself changes nothing
   target = self;
   EXPECT_EQ(Count(target), 3);
-  List constructed(source);
-  EXPECT_EQ(Names(constructed), (Texts{u"a", u"b"}));
-  EXPECT_NE(Walk(constructed)[0].second, Walk(source)[0].second);
   if constexpr (!std::is_same_v<List, CAdsList>) {
-    target.AddRef();
-    target = source;
-    EXPECT_EQ(target.HolderCount(), 2u);
     auto* clone = static_cast<typename List::MainInterface*>(source.Clone());
     EXPECT_EQ(Names(*clone), (Texts{u"a", u"b"}));
     clone->clear();
@@ -112,24 +90,20 @@ void ExpectAssignmentAppendsCopies() {
   }
 }
 
-TEST(CreditAndAds, StartEmptyAndCopyTheirValuesButNotTheHolders) {
-  CCredit credit;  // our starting totals
-  EXPECT_EQ(Values(credit), std::tuple(qo::String(), 0, 0));
-  CCredit filled(u"bank", 100, 30);  // used credits are total less remaining
+// Our starting values; the used credits are total less remaining, wrapping like 32 bits.
+TEST(CreditAndAds, StartEmptyAndCountUsedCredits) {
+  CCredit empty;
+  EXPECT_EQ(Values(empty), std::tuple(qo::String(), 0, 0));
+  CCredit filled(u"bank", 100, 30);
   EXPECT_EQ(Values(filled), std::tuple(qo::String(u"bank"), 100, 70));
   constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-  EXPECT_EQ(CCredit(u"", kMin, 1).getUsedCredits(), std::numeric_limits<std::int32_t>::max())
-      << "wraps instead of overflowing";
-  ExpectCopiesCarryTheValues(filled);
-  EXPECT_EQ(&(credit & filled), &credit);
-  EXPECT_EQ(Values(credit), Values(filled));
+  EXPECT_EQ(CCredit(u"", kMin, 1).getUsedCredits(), std::numeric_limits<std::int32_t>::max());
 
-  CAds ads;  // our starting values
+  CAds ads;
   EXPECT_EQ(Values(ads), std::tuple(qo::String(), qo::String(), 0, qo::String(), 0u, 0u));
   ads.SetParameters(u"img", u"url", static_cast<ADSTYPE>(5), u"tip", 10, 20);
   EXPECT_EQ(Values(ads),
             std::tuple(qo::String(u"img"), qo::String(u"url"), 5, qo::String(u"tip"), 10u, 20u));
-  ExpectCopiesCarryTheValues(ads);
 }
 
 TEST(CreditsAndAdsLists, OwnershipOfTheElementsAndAssignment) {

