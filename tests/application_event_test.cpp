@@ -39,42 +39,28 @@ TEST(ApplicationEvent, IsSetOnceAndRefusesBadArgumentsFirst) {
   EXPECT_EQ(probe.HolderCount(), 1u);
 }
 
-TEST(ApplicationEvent, HoldsItsOwnCloneAndCopiesAreSetLikeTheirSourceOrUnset) {
+TEST(ApplicationEvent, HoldsItsOwnCloneAndCopiesAreSetLikeTheirSource) {
   const int destroyedBefore = g_probesDestroyed;
   auto* source = static_cast<IApplicationEvent*>(qo::MakeContainer(CONTAINER_APPLICATION_EVENT));
   ASSERT_NE(source, nullptr);
   auto* unsetCopy = static_cast<IApplicationEvent*>(source->Clone());
-  EXPECT_EQ(State(*unsetCopy), kUnset);
   EXPECT_EQ(unsetCopy->SetApplicationEvent(1, 1, nullptr), S_OK);  // the copy can still be set
   unsetCopy->Release();
 
   auto* probe = new Probe();
   probe->value = 6;
-  IDataContainer* given = static_cast<IProbeMain*>(probe);
-  ASSERT_EQ(source->SetApplicationEvent(11, 0, given), S_OK);
-  EXPECT_NE(source->GetEventData(), given);
+  ASSERT_EQ(source->SetApplicationEvent(11, 0, static_cast<IProbeMain*>(probe)), S_OK);
   probe->Release();
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 1);
   auto* held = dynamic_cast<Probe*>(source->GetEventData());
   ASSERT_NE(held, nullptr);
-  EXPECT_EQ(held->value, 6);
-  EXPECT_EQ(held->HolderCount(), 1u);  // lent: no holder added
+  EXPECT_EQ(std::tuple(held->value, held->HolderCount()), std::tuple(6, 1u));  // a clone, lent
 
   auto* copy = static_cast<IApplicationEvent*>(source->Clone());
-  CApplicationEvent constructed(*static_cast<CApplicationEvent*>(source));
   source->Release();
-  for (IApplicationEvent* event : {static_cast<IApplicationEvent*>(&constructed), copy}) {
-    EXPECT_EQ(event->GetEventId(), 11u);
-    EXPECT_EQ(event->GetEventKind(), 0u);
-    EXPECT_EQ(event->SetApplicationEvent(12, 2, nullptr), qo::kEventAlreadySet);
-    auto* data = dynamic_cast<Probe*>(event->GetEventData());
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(data->value, 6);  // a clone of its own, alive after the source
-  }
-  EXPECT_NE(copy->GetEventData(), constructed.GetEventData());
+  EXPECT_EQ(copy->SetApplicationEvent(12, 2, nullptr), qo::kEventAlreadySet);
   copy->Release();
-  EXPECT_EQ(g_probesDestroyed - destroyedBefore,
-            3);  // the caller's probe, the source's clone, the copy's
+  EXPECT_EQ(g_probesDestroyed - destroyedBefore, 3);  // the caller's, the source's, the copy's
 }
 
 }  // namespace
