@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialog_template.h"
@@ -72,49 +73,34 @@ std::vector<std::uint8_t> Extended() {
 TEST(DialogTemplate, ReadsBothFormsFieldByField) {
   const std::vector<std::uint8_t> classicBytes = Classic();
   const auto classic = ReadDialogTemplate(classicBytes.data(), classicBytes.size());
-  ASSERT_TRUE(classic);
-  EXPECT_FALSE(classic->extended);
-  EXPECT_EQ(classic->style, 0x80C80040u);
-  EXPECT_EQ(classic->exStyle, 0x10u);
-  EXPECT_EQ(classic->cx, 200);
-  EXPECT_EQ(classic->menu.kind, Kind::kOrdinal);
-  EXPECT_EQ(classic->menu.ordinal, 5);
-  EXPECT_EQ(classic->windowClass.text, u"Cls");
-  EXPECT_EQ(classic->title, u"Hi");
-  ASSERT_TRUE(classic->font);
-  EXPECT_EQ(classic->font->pointSize, 8);
-  EXPECT_EQ(classic->font->weight, 0);  // the classic form has no weight
-  EXPECT_EQ(classic->font->face, u"F");
-  ASSERT_EQ(classic->items.size(), 2u);
-  const DialogItem& icon = classic->items[0];
-  EXPECT_EQ(icon.x, -2);
-  EXPECT_EQ(icon.id, 0xFFFFu);  // 16 bits, not sign-extended
-  EXPECT_EQ(ClassName(icon.windowClass), u"Button");
-  EXPECT_EQ(icon.title.kind, Kind::kOrdinal);
-  EXPECT_EQ(icon.title.ordinal, 7);
-  EXPECT_EQ(icon.creationData, (std::vector<std::uint8_t>{0xAA, 0xBB}));
-  EXPECT_EQ(ClassName(classic->items[1].windowClass), u"QodataSwatch");
-  EXPECT_EQ(classic->items[1].title.text, u"T");
+  ASSERT_TRUE(classic && classic->font && classic->items.size() == 2u);
+  EXPECT_EQ(std::tuple(classic->extended, classic->style, classic->exStyle, classic->cx,
+                       classic->menu.kind, classic->menu.ordinal, classic->windowClass.text,
+                       classic->title),
+            std::tuple(false, 0x80C80040u, 0x10u, 200, Kind::kOrdinal, 5, u"Cls", u"Hi"));
+  // The classic form has no weight.
+  EXPECT_EQ(std::tuple(classic->font->pointSize, classic->font->weight, classic->font->face),
+            std::tuple(8, 0, u"F"));
+  const DialogItem& icon = classic->items[0];  // its id has 16 bits, not sign-extended
+  EXPECT_EQ(
+      std::tuple(icon.x, icon.id, ClassName(icon.windowClass), icon.title.kind, icon.title.ordinal,
+                 icon.creationData),
+      std::tuple(-2, 0xFFFFu, u"Button", Kind::kOrdinal, 7, std::vector<std::uint8_t>{0xAA, 0xBB}));
+  EXPECT_EQ(std::tuple(ClassName(classic->items[1].windowClass), classic->items[1].title.text),
+            std::tuple(u"QodataSwatch", u"T"));
 
   const std::vector<std::uint8_t> extendedBytes = Extended();
   const auto extended = ReadDialogTemplate(extendedBytes.data(), extendedBytes.size());
-  ASSERT_TRUE(extended);
-  EXPECT_TRUE(extended->extended);
-  EXPECT_EQ(extended->helpId, 9u);
-  EXPECT_EQ(extended->exStyle, 0x10u);
-  EXPECT_EQ(extended->style, 0x40u);
-  EXPECT_EQ(extended->menu.text, u"M");
-  EXPECT_EQ(extended->windowClass.kind, Kind::kNone);
-  EXPECT_EQ(extended->font->weight, 700);
-  EXPECT_TRUE(extended->font->italic);
-  EXPECT_EQ(extended->font->charset, 2);
-  EXPECT_EQ(extended->font->face, u"Face");
-  ASSERT_EQ(extended->items.size(), 1u);
-  EXPECT_EQ(extended->items[0].helpId, 3u);
-  EXPECT_EQ(extended->items[0].exStyle, 4u);
-  EXPECT_EQ(extended->items[0].style, 0x50000000u);
-  EXPECT_EQ(extended->items[0].id, 0x12345678u);
-  EXPECT_EQ(ClassName(extended->items[0].windowClass), u"ComboBox");
+  ASSERT_TRUE(extended && extended->font && extended->items.size() == 1u);
+  EXPECT_EQ(std::tuple(extended->extended, extended->helpId, extended->exStyle, extended->style,
+                       extended->menu.text, extended->windowClass.kind),
+            std::tuple(true, 9u, 0x10u, 0x40u, u"M", Kind::kNone));
+  EXPECT_EQ(std::tuple(extended->font->weight, extended->font->italic, extended->font->charset,
+                       extended->font->face),
+            std::tuple(700, true, 2, u"Face"));
+  const DialogItem& item = extended->items[0];
+  EXPECT_EQ(std::tuple(item.helpId, item.exStyle, item.style, item.id, ClassName(item.windowClass)),
+            std::tuple(3u, 4u, 0x50000000u, 0x12345678u, u"ComboBox"));
 
   for (std::uint16_t ordinal : {0x7F, 0x86}) EXPECT_EQ(PredefinedClassName(ordinal), nullptr);
   EXPECT_EQ(ClassName({Kind::kOrdinal, 0x86, u""}), u"#134");
@@ -140,22 +126,20 @@ TEST(DialogTemplate, RefusesEveryTruncatedTemplate) {
 }
 
 TEST(DialogUnits, MapEdgeByEdgeWithEstimatedBaseUnits) {
-  EXPECT_EQ(MulDiv(7, 3, 2), 11);  // halves round away from zero
-  EXPECT_EQ(MulDiv(-7, 3, 2), -11);
-  EXPECT_EQ(MulDiv(5, 1, 3), 2);
+  // Halves round away from zero.
+  EXPECT_EQ(std::tuple(MulDiv(7, 3, 2), MulDiv(-7, 3, 2), MulDiv(5, 1, 3)), std::tuple(11, -11, 2));
   DialogTemplate dialog;
-  EXPECT_EQ(EstimateBaseUnits(dialog).x, 8);  // no font: the system font's 8 x 16
-  EXPECT_EQ(EstimateBaseUnits(dialog).y, 16);
+  const auto units = [&dialog] {
+    return std::pair<int, int>(EstimateBaseUnits(dialog).x, EstimateBaseUnits(dialog).y);
+  };
+  EXPECT_EQ(units(), std::pair(8, 16));  // no font: the system font's 8 x 16
   for (auto [points, x, y] : {std::tuple{8, 6, 13}, {9, 6, 14}, {0x7FFF, 6, 14}, {12, 8, 19}}) {
     dialog.font = DialogFont{static_cast<std::uint16_t>(points), 0, false, 0, u""};
-    EXPECT_EQ(EstimateBaseUnits(dialog).x, x) << points;
-    EXPECT_EQ(EstimateBaseUnits(dialog).y, y) << points;
+    EXPECT_EQ(units(), std::pair(x, y)) << points;
   }
+  // 1.5 rounds up; the size is mapped on its own, not as the right edge (3).
   const PixelRect one = ToPixels(1, 1, 1, 1, BaseUnits{6, 13});
-  EXPECT_EQ(one.left, 2);     // 1.5 rounds up
-  EXPECT_EQ(one.width(), 2);  // the size is mapped on its own, not as the right edge (3)
-  EXPECT_EQ(one.top, 2);
-  EXPECT_EQ(one.bottom, 4);
+  EXPECT_EQ(std::tuple(one.left, one.width(), one.top, one.bottom), std::tuple(2, 2, 2, 4));
 }
 
 }  // namespace

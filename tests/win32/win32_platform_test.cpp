@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/contract.h"
@@ -73,12 +74,10 @@ TEST(Win32Windows, TheWindowItselfCarriesTextPlaceAndVisibility) {
   EXPECT_EQ(MoveWindow(window, 10, 20, 300, 200, 1), 1);
   EXPECT_EQ(ShowWindow(window, 5), 0);
   ASSERT_TRUE(qo::win32::ReadWindow(window, reading));
-  EXPECT_EQ(reading.text, u"T\u00EEtle \u0394") << "UTF-16 reaches the W function unchanged";
-  EXPECT_EQ(reading.left, 10);
-  EXPECT_EQ(reading.top, 20);
-  EXPECT_EQ(reading.right, 310);
-  EXPECT_EQ(reading.bottom, 220);
-  EXPECT_TRUE(reading.visible);
+  // UTF-16 reaches the W function unchanged.
+  EXPECT_EQ(std::tuple(reading.text, reading.left, reading.top, reading.right, reading.bottom,
+                       reading.visible),
+            std::tuple(u"T\u00EEtle \u0394", 10, 20, 310, 220, true));
 
   // Windows applies no negative size; the state still reports the request as given.
   EXPECT_EQ(MoveWindow(window, 5, 6, -7, -8, 0), 1);
@@ -86,9 +85,7 @@ TEST(Win32Windows, TheWindowItselfCarriesTextPlaceAndVisibility) {
   EXPECT_EQ(reading.right - reading.left, 0);
   WindowState state{};
   ASSERT_TRUE(GetWindowState(window, &state));
-  EXPECT_EQ(state.width, -7);
-  EXPECT_EQ(state.height, -8);
-  EXPECT_EQ(state.repaint, 0);
+  EXPECT_EQ(std::tuple(state.width, state.height, state.repaint), std::tuple(-7, -8, 0));
   DestroyWindowObject(window);
   EXPECT_FALSE(qo::win32::IsWindow(window));
 }
@@ -100,8 +97,7 @@ TEST(Win32Windows, AClientsWindowIsReadButNeverDestroyedByTheLayer) {
   EXPECT_EQ(SetWindowText(window, u"client"), 1);
   WindowState state{};
   ASSERT_TRUE(GetWindowState(window, &state));
-  EXPECT_EQ(state.text, u"client");
-  EXPECT_EQ(state.showCommand, 0);
+  EXPECT_EQ(std::tuple(state.text, state.showCommand), std::tuple(u"client", 0));
   EXPECT_EQ(ShowWindow(window, 1), 0);
   ASSERT_TRUE(GetWindowState(window, &state));
   EXPECT_EQ(state.showCommand, 5) << "a visible window the layer did not make reports SW_SHOW";
