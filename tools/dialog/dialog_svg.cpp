@@ -258,9 +258,18 @@ void DrawImage(Painter& p, const Control& c, const char* kind) {
   Label(p, box, label);
 }
 
+// SS_BLACKRECT, SS_GRAYRECT and SS_WHITERECT (4-6) fill the box; SS_BLACKFRAME, SS_GRAYFRAME
+// and SS_WHITEFRAME (7-9) outline it in the same three colours.
+void DrawStaticRect(Painter& p, const Control& c, std::uint32_t type) {
+  static constexpr const char* kColours[] = {"#000000", "#808080", "#ffffff"};
+  const char* colour = kColours[(type - 4) % 3];
+  p.Rect(c.box.left, c.box.top, c.box.width(), c.box.height(), type < 7 ? colour : "none", colour);
+}
+
 void DrawStatic(Painter& p, const Control& c) {
   const int x = c.box.left, y = c.box.top, w = c.box.width(), h = c.box.height();
-  switch (c.item.style & 0x1F) {
+  const std::uint32_t type = c.item.style & 0x1F;
+  switch (type) {
     case 0:
       return DrawStaticText(p, c, "start", true);  // SS_LEFT
     case 1:
@@ -270,17 +279,12 @@ void DrawStatic(Painter& p, const Control& c) {
     case 3:
       return DrawImage(p, c, "icon");
     case 4:
-      return p.Rect(x, y, w, h, "#000000", "#000000");
     case 5:
-      return p.Rect(x, y, w, h, "#808080", "#808080");
     case 6:
-      return p.Rect(x, y, w, h, "#ffffff", "#ffffff");
     case 7:
-      return p.Rect(x, y, w, h, "none", "#000000");
     case 8:
-      return p.Rect(x, y, w, h, "none", "#808080");
     case 9:
-      return p.Rect(x, y, w, h, "none", "#ffffff");
+      return DrawStaticRect(p, c, type);
     case 0xE:
       return DrawImage(p, c, "bitmap");
     case 0xF:
