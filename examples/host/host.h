@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_template.h"
 #include "qodata/qodata.h"
 
 namespace demo {
@@ -44,8 +45,8 @@ class Ledger {
   int given_ = 0;
 };
 
-// UTF-16 to UTF-8 for printing.
-std::string Utf8(const qo::String& text);
+// UTF-16 to UTF-8 for printing: the dialog library's encoder.
+using qo::dialog::Utf8;
 
 // Prints rows as a table with aligned columns; the first row is the header.
 void PrintTable(const std::vector<std::vector<std::string>>& rows);
@@ -63,6 +64,8 @@ void ShowProfiles(Context& context);
 // Returns the buddy list, which the host keeps for the later sections and releases at the end.
 IBuddyList* ShowBuddyList(Context& context);
 void ShowConversation(Context& context, IBuddyList* buddies);
-void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath);
+// Writes the SVG picture of the plug-in's window dialog to `picturePath`.
+void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath,
+                const char* picturePath);
 
 }  // namespace demo

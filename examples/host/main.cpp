@@ -31,6 +31,8 @@ bool Load(const char* path, demo::Library& library) {
 int main(int argc, char** argv) {
   const char* path = argc > 1 ? argv[1] : "libqodata.so";
   const char* pluginPath = argc > 2 ? argv[2] : "libqodata_demo_plugin.so";
+  // The picture of the plug-in's dialog goes beside where the host runs unless a path is given.
+  const char* picturePath = argc > 3 ? argv[3] : "plugin-dialog.svg";
   // Time texts are local time; the demo fixes its zone so that its output is the same everywhere.
   demo::SetTimeZone("CET-1CEST,M3.5.0,M10.5.0/3");
   demo::Library library;
@@ -53,7 +55,7 @@ int main(int argc, char** argv) {
   demo::ShowProfiles(context);
   IBuddyList* buddies = demo::ShowBuddyList(context);
   demo::ShowConversation(context, buddies);
-  demo::ShowPlugin(context, buddies, pluginPath);
+  demo::ShowPlugin(context, buddies, pluginPath, picturePath);
   ledger.Gave(buddies);
 
   demo::Heading("Accounts");

@@ -1,6 +1,9 @@
 // The plug-in: the host hands a separately built plug-in a UI element action that carries a
 // data source with a copy of a buddy, and prints the containers the plug-in answers with.
+#include <fstream>
+
 #include "../plugin/demo_plugin.h"
+#include "dialog_writers.h"
 #include "host.h"
 #include "system.h"
 
@@ -55,9 +58,31 @@ void PrintWindow(IPluginWindowElement* window) {
   PrintTable(table);
 }
 
+// Draws dialog `id` of the plug-in's resources as an SVG picture in `path`, with the dialog
+// library that qodata-dialog draws with.
+void WritePicture(void* plugin, std::uint16_t id, const char* path) {
+  const std::vector<std::uint8_t> bytes = PluginDialog(plugin, demo_plugin::kResourceFile, id);
+  std::string error = "no such dialog among the plug-in's resources";
+  std::optional<qo::dialog::DialogTemplate> dialog;
+  if (!bytes.empty()) dialog = qo::dialog::ReadDialogTemplate(bytes.data(), bytes.size(), &error);
+  if (!dialog) {
+    std::printf("  no picture of dialog %u: %s\n", static_cast<unsigned>(id), error.c_str());
+    return;
+  }
+  const std::string caption = Utf8(dialog->title);
+  std::ofstream out(path, std::ios::binary);
+  if (!(out << qo::dialog::DialogsToSvg({{id, std::move(*dialog)}})) || !out.flush()) {
+    std::printf("  cannot write the picture of dialog %u to %s\n", static_cast<unsigned>(id), path);
+    return;
+  }
+  std::printf("  picture of dialog %u \"%s\" written to %s\n", static_cast<unsigned>(id),
+              caption.c_str(), path);
+}
+
 }  // namespace
 
-void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath) {
+void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath,
+                const char* picturePath) {
   Heading("A plug-in");
   void* plugin = LoadModule(pluginPath);
   auto run =
@@ -102,7 +127,9 @@ void ShowPlugin(Context& context, IBuddyList* buddies, const char* pluginPath) {
     if (item->GetType() == CONTAINER_PLUGIN_CONTROL_COMMAND) {
       PrintCommand(static_cast<IPluginControlCommand*>(item));
     } else if (item->GetType() == CONTAINER_PLUGIN_WINDOW_ELEMENT) {
-      PrintWindow(static_cast<IPluginWindowElement*>(item));
+      auto* window = static_cast<IPluginWindowElement*>(item);
+      PrintWindow(window);
+      WritePicture(plugin, static_cast<std::uint16_t>(window->GetDialogID()), picturePath);
     }
   }
   context.ledger.Gave(answer);  // before the plug-in goes: its templates point into its module

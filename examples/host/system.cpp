@@ -7,6 +7,12 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <link.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "res_file.h"
 #endif
 
 namespace demo {
@@ -40,6 +46,15 @@ void UnloadModule(void* module) { FreeLibrary(static_cast<HMODULE>(module)); }
 
 std::string LoadError() { return g_error; }
 
+std::vector<std::uint8_t> PluginDialog(void* plugin, const char*, std::uint16_t id) {
+  auto* module = static_cast<HMODULE>(plugin);
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
+  HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+  const auto* bytes = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+  if (bytes == nullptr) return {};
+  return std::vector<std::uint8_t>(bytes, bytes + SizeofResource(module, found));
+}
+
 void SetTimeZone(const char* zone) {
   _putenv_s("TZ", zone);
   _tzset();
@@ -62,6 +77,20 @@ void UnloadModule(void* module) { dlclose(module); }
 std::string LoadError() {
   const char* error = dlerror();
   return error != nullptr ? error : "";
+}
+
+std::vector<std::uint8_t> PluginDialog(void* plugin, const char* resourceFile, std::uint16_t id) {
+  // The file the plug-in was loaded from, wherever dlopen found it.
+  link_map* map = nullptr;
+  if (dlinfo(plugin, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr || map->l_name == nullptr)
+    return {};
+  std::string path = map->l_name;
+  path = path.substr(0, path.find_last_of('/') + 1) + resourceFile;
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in),
+                                       std::istreambuf_iterator<char>()};
+  constexpr std::uint16_t kDialogType = 5;  // RT_DIALOG
+  return qo::dialog::FindResourceData(file, kDialogType, id).value_or(std::vector<std::uint8_t>{});
 }
 
 void SetTimeZone(const char* zone) {

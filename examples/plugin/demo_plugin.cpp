@@ -16,7 +16,7 @@ HINSTANCE Resources() { return static_cast<HINSTANCE>(demo_plugin::OwnModule());
 
 #else
 
-// The plug-in's resource module (its .res file next to the shared object). Dialog templates
+// The plug-in's resource module (its .res file beside the shared object). Dialog templates
 // point into it, so it stays loaded until the plug-in is unloaded.
 HINSTANCE g_resources = nullptr;
 
@@ -24,7 +24,7 @@ HINSTANCE Resources() {
   if (g_resources != nullptr) return g_resources;
   std::string path = demo_plugin::OwnPath();
   if (path.empty()) return nullptr;
-  path = path.substr(0, path.find_last_of('/') + 1) + "demo_plugin.res";
+  path = path.substr(0, path.find_last_of('/') + 1) + demo_plugin::kResourceFile;
   g_resources = qo::platform::LoadResourceModule(path.c_str());
   return g_resources;
 }

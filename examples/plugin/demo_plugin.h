@@ -20,6 +20,8 @@ using PFN_QodataDemoPluginRun = HRESULT (*)(IApplicationCom*, IDataContainer*, I
 // Identifiers shared by the plug-in and the host that reads its answer.
 namespace demo_plugin {
 inline constexpr std::uint32_t kDialogId = 0x00070065;  // dialog 101; the high bits are ignored
+// On Linux the plug-in's compiled resources sit in this file beside its shared object.
+inline constexpr const char* kResourceFile = "demo_plugin.res";
 inline constexpr std::uint32_t kGreetingParam = 1;
 inline constexpr std::uint32_t kOffsetParam = 2;
 inline constexpr std::uint32_t kBuddyBliiParam = 3;
