@@ -18,6 +18,7 @@ packages_of() {
     package) echo dpkg dpkg-dev pkg-config file ;;  # dpkg-dev: dpkg-shlibdeps
     valgrind) echo valgrind ;;
     format) echo clang-format ;;
+    picture) echo librsvg2-bin ;;  # rsvg-convert: the dialog pictures as PNG
     *) echo "deps.sh: unknown group '$1'" >&2; return 1 ;;
   esac
 }

@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
 # Draws the demo plug-in's dialog with qodata-dialog and converts the picture to the PNG that
-# the README shows (docs/plugin-dialog.png); rsvg-convert comes from librsvg2-bin.
+# the README shows (docs/plugin-dialog.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
-if ! command -v rsvg-convert >/dev/null 2>&1; then
-  echo "installing: librsvg2-bin"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q librsvg2-bin
-fi
+scripts/deps.sh build picture
 build_dir="${BUILD_DIR:-build}"
 cmake -S . -B "$build_dir" -DQODATA_WERROR=ON >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target qodata-dialog qodata_demo_plugin >/dev/null
