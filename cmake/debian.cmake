@@ -29,4 +29,15 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
   "${CPACK_DEBIAN_RUNTIME_PACKAGE_NAME} (= ${QODATA_DEBIAN_VERSION})")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION "Development files: headers, the CMake package (find_package(qodata)) and the
 pkg-config file for building clients and plug-ins against libqodata.")
+# qodata-dialog (installed with the development component) is linked statically against the
+# library, so its own dependencies on libc and libstdc++ are read from it as well.
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SHLIBDEPS ON)
+
+# Each package carries the copyright file in its documentation folder, as Debian's policy asks.
+foreach(component runtime development)
+  string(TOUPPER ${component} upper)
+  install(FILES ${PROJECT_SOURCE_DIR}/cmake/copyright
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_DEBIAN_${upper}_PACKAGE_NAME}
+    COMPONENT ${component})
+endforeach()
 include(CPack)
