@@ -66,7 +66,7 @@ int Count(IAdsList& list) { return list.GetSize(); }
 int Count(CAdsList& list) { return list.GetCount(); }
 
 // Assignment (also through operator&) appends copies of the source's elements after the
-// target's own; Clone starts from an empty list.
+// target's own; copy construction and Clone start from an empty list.
 template <class List>
 void ExpectAssignmentAppendsCopies() {
   List source;
@@ -80,6 +80,8 @@ void ExpectAssignmentAppendsCopies() {
   const auto& self = target;                                  // assigning to itself changes nothing
   target = self;
   EXPECT_EQ(Count(target), 3);
+  List constructed(source);  // starts from an empty list
+  EXPECT_EQ(Names(constructed), (Texts{u"a", u"b"}));
   if constexpr (!std::is_same_v<List, CAdsList>) {
     auto* clone = static_cast<typename List::MainInterface*>(source.Clone());
     EXPECT_EQ(Names(*clone), (Texts{u"a", u"b"}));

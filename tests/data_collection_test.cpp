@@ -68,12 +68,14 @@ TEST(DataCollection, KeepsClonesInOrderAndReleasesEachOnce) {
   EXPECT_EQ(destroyed(), 8);  // the last clone with the collection
 }
 
-// Assignment replaces the items with clones of the source's (copies in general: the copies test).
+// Assignment replaces the items with clones of the source's and takes its user value (Clone:
+// the copies test).
 TEST(DataCollection, AssignmentReplacesTheItemsWithClonesOfItsOwn) {
   const int destroyedBefore = g_probesDestroyed;
   auto destroyed = [destroyedBefore] { return g_probesDestroyed - destroyedBefore; };
   CQoDataCollection source;
   AddProbes(source, {1, 2});
+  source.SetUserValue(7);
   {
     CQoDataCollection target;
     AddProbes(target, {9});
@@ -82,6 +84,7 @@ TEST(DataCollection, AssignmentReplacesTheItemsWithClonesOfItsOwn) {
     const auto& self = target;  // assigning to itself changes nothing
     target = self;
     EXPECT_EQ(Values(target), (std::vector<int>{1, 2}));
+    EXPECT_EQ(target.GetUserValue(), 7u);
   }
   EXPECT_EQ(destroyed(), 6);  // the target's clones, not the source's items
   EXPECT_EQ(Values(source), (std::vector<int>{1, 2}));
