@@ -1,11 +1,9 @@
-// The plug-in description: its starting values and copies.
+// The plug-in description: its starting values, fields and copies.
 #include "qodata/plugin_info.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-#include "framework/catalogue.h"
 
 namespace {
 
@@ -17,18 +15,11 @@ auto Fields(IPluginInfo& i) {
                     i.GetBrandKey(), i.GetPluginId());
 }
 
-// Empty texts, status false, identifier and type 0, and loading option 3.
-TEST(PluginInfo, FactoryMakesADescriptionWithItsStartingValues) {
-  IDataContainer* container = qo::MakeContainer(CONTAINER_PLUGIN_INFO);
-  ASSERT_NE(container, nullptr);
-  EXPECT_EQ(
-      Fields(*static_cast<IPluginInfo*>(container)),
-      std::tuple(String(), String(), String(), false, String(), String(), 0, 3, String(), 0u));
-  EXPECT_EQ(container->Release(), 1);
-}
-
-TEST(PluginInfo, KeepsAndCopiesEveryField) {
+TEST(PluginInfo, StartsWithOurValuesAndKeepsAndCopiesEveryField) {
   CPluginInfo source;
+  // Empty texts, status false, identifier and type 0, and loading option 3.
+  EXPECT_EQ(Fields(source), std::tuple(String(), String(), String(), false, String(), String(), 0,
+                                       3, String(), 0u));
   source.SetAuthor(u"author");
   source.SetCopyRight(u"(c) 2026");
   source.SetVersion(u"1.2.3");
