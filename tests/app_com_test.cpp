@@ -2,6 +2,9 @@
 // makes and gives back.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <utility>
+
 #include "framework/app_com.h"
 #include "probe_containers.h"
 #include "qodata/exports.h"
@@ -23,9 +26,20 @@ TEST_F(AppCom, HoldersVersionAndExactlyThreeIdentifiers) {
   EXPECT_EQ(app->GetVersion(&version), S_OK);
   EXPECT_EQ(version, 0x01000001u);
 
-  for (const IID* iid : {&IID_IUnknown, &IID_IApplicationCom, &IID_IDataFactory2}) {
+  // The published identifiers, byte for byte: a program compares its own copy with these.
+  const std::pair<const IID*, const char*> published[] = {
+      {&IID_IUnknown, "{00000000-0000-0000-C000-000000000046}"},
+      {&IID_IApplicationCom, "{5D150BD3-57AE-495B-93A1-AC98C348F85E}"},
+      {&IID_IDataFactory2, "{60EDCB28-5649-40DA-BA9F-44675520416D}"}};
+  for (const auto& [iid, text] : published) {
+    char written[39];
+    std::snprintf(written, sizeof written, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                  unsigned(iid->Data1), iid->Data2, iid->Data3, iid->Data4[0], iid->Data4[1],
+                  iid->Data4[2], iid->Data4[3], iid->Data4[4], iid->Data4[5], iid->Data4[6],
+                  iid->Data4[7]);
+    EXPECT_STREQ(written, text);
     void* out = nullptr;
-    EXPECT_EQ(app->QueryInterface(*iid, &out), S_OK);
+    EXPECT_EQ(app->QueryInterface(*iid, &out), S_OK) << text;
     EXPECT_EQ(out, static_cast<void*>(app)) << "each identifier gives the same object";
     EXPECT_EQ(app->Release(), 1u) << "the query added one holder";
   }

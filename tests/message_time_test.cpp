@@ -102,7 +102,11 @@ TEST_F(MessageTime, AFailedTextFailsTheWholeOperationAndLeavesTheStamp) {
               COutboxMessage(u"a", u"b", u"m", u"110117123045", kMedium, u"110132000000", 1, false);
             }),
             E_FAIL);
-  EXPECT_EQ(CMessage(u"a", u"b", u"m", u"110117123045", kMedium, true).getTimeStamp(), kJan17);
+  for (CMessage made : {CMessage(u"a", u"b", u"m", u"110117123045", kMedium, true),
+                        CMessage(u"a", u"b", u"m", kJan17, kMedium, true)}) {
+    EXPECT_EQ(std::tuple(made.getSender(), made.getMessage(), made.getTimeStamp()),
+              std::tuple(String(u"a"), String(u"m"), kJan17));
+  }
   COutboxMessage outbox(u"a", u"b", u"m", u"110117123045", kMedium, u"110715120000", 5, false);
   EXPECT_EQ(std::tuple(outbox.getTimeStamp(), outbox.getStatusTime()), std::tuple(kJan17, kJul15));
 }

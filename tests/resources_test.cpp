@@ -72,9 +72,10 @@ TEST(ResourceModule, FindsDialogInitDataAndBitmapsByNumber) {
   EXPECT_EQ(std::tuple(FindResource(module.handle, 201, kResourceTypeDialog),
                        FindResource(module.handle, 102, kResourceTypeDialog),
                        FindResource(module.handle, 300, kResourceTypeBitmap),  // text type
+                       FindResource(module.handle, 0, kResourceTypeBitmap),    // text "LOGO"
                        FindResource(other.handle, 101, kResourceTypeDialogInit),
                        LoadResource(module.handle, nullptr)),
-            std::tuple(nullptr, nullptr, nullptr, nullptr, nullptr));
+            std::tuple(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(SizeofResource(module.handle, nullptr), 0u);
   // A resource of one module is not loaded through another.
   ResourceHandle otherDialog = FindResource(other.handle, 101, kResourceTypeDialog);
@@ -182,6 +183,7 @@ TEST(ResourceLanguage, NeutralThenTheUsersLanguageThenEnglishThenTheFirstWhateve
   EXPECT_TRUE(PreferResourceLanguage(0x0807, 0x0C07, 0x1007));
   EXPECT_FALSE(PreferResourceLanguage(0x0C07, 0x0807, 0x1007));
   EXPECT_FALSE(PreferResourceLanguage(0x0412, 0x0411, 0x0407));  // no road: the first stays
+  EXPECT_TRUE(PreferResourceLanguage(0x0C07, 0x0407, 0x0C07));   // exact before a lower id
   const std::pair<const char*, int> kNames[] = {
       {"de_CH", 0x0807}, {"de_BE", 0x0407}, {"en_GB.UTF-8", 0x0809},
       {"POSIX", 0},      {"C.UTF-8", 0},    {"", 0},
@@ -269,11 +271,29 @@ TEST(ResourceModule, CutAndHostileFilesAreRefused) {
       With32(With32(Bytes(valid.begin(), valid.begin() + second + 8), second, 0), second + 4, 32);
   for (int i = 0; i < 24; ++i) bytes.push_back(static_cast<std::uint8_t>(i % 2 == 0 ? 'A' : 0));
   EXPECT_FALSE(LoadAndTouch(bytes));
+  // A HeaderSize smaller than the two sizes themselves, at the very end of the file.
+  EXPECT_FALSE(
+      LoadAndTouch(With32(Bytes(valid.begin(), valid.begin() + second + 8), second + 4, 4)));
 
   // A file whose first entry is not the empty one is no resource file; the empty entry alone is
   // a valid module without resources.
   EXPECT_FALSE(LoadAndTouch(Bytes(valid.begin() + second, valid.end())));
   EXPECT_TRUE(LoadAndTouch(Bytes(valid.begin(), valid.begin() + second)));
+}
+
+// A bitmap header size is a whole DWORD: one with its top byte set still fits a large resource.
+TEST(ResourceModule, LargeBitmapHeaderSizeIsReadWhole) {
+  constexpr std::uint32_t kSize = 0x01000010;
+  const Bytes empty = With32(With32(With32(Bytes(32, 0), 4, 32), 8, 0xFFFF), 12, 0xFFFF);
+  Bytes bytes = With32(With32(empty, 0, kSize), 8, 0x0002FFFF);  // numeric type 2 (bitmap)
+  bytes = With32(bytes, 12, 0x0007FFFF);                         // numeric name 7
+  bytes.insert(bytes.begin(), empty.begin(), empty.end());
+  bytes.resize(bytes.size() + kSize);
+  HINSTANCE module = LoadResourceModuleFromBytes(With32(bytes, 64, kSize));
+  HBITMAP bitmap = LoadBitmap(module, 7);
+  EXPECT_NE(bitmap, nullptr);
+  DeleteObject(bitmap);
+  FreeResourceModule(module);
 }
 #endif
 
