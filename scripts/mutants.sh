@@ -5,6 +5,7 @@
 #   MUTANTS_TESTS_FROM=<rev> scripts/mutants.sh 100 1   # tests/ as at <rev>, same library
 #   MUTANTS_DIR=build-mutants-x ...         # scratch folder (default build-mutants[-<rev>])
 #   MUTANTS_TIMEOUT=60 ...                  # seconds allowed to one test case
+#   MUTANTS_ONLY=contacts/ ...              # sites only from files whose path matches (regex)
 # Kinds: relational and equality operators flipped, + and - swapped (and ++/--), integer
 # constants moved by one, true/false and return 1/0 swapped, one statement (a call, an
 # assignment, an insert or erase) removed, an if condition forced true or false.
@@ -28,6 +29,7 @@ tests_from = os.environ.get("MUTANTS_TESTS_FROM", "")
 suffix = "-" + re.sub(r"[^\w.-]", "_", tests_from) if tests_from else ""
 scratch = os.path.abspath(os.environ.get("MUTANTS_DIR", "build-mutants" + suffix))
 case_timeout = int(os.environ.get("MUTANTS_TIMEOUT", "60"))
+only = re.compile(os.environ.get("MUTANTS_ONLY", ""))
 src, build, stash = (os.path.join(scratch, d) for d in ("src", "build", "stash"))
 LIBRARY_DIRS = ("framework", "contacts", "messaging", "services", "plugin_ui", "platform")
 
@@ -152,7 +154,8 @@ def library_files():
         for dirpath, _, names in os.walk(os.path.join(src, top)):
             for name in names:
                 rel = os.path.relpath(os.path.join(dirpath, name), src)
-                if name.endswith((".cpp", ".h")) and not (top == "platform" and "win32" in rel):
+                if name.endswith((".cpp", ".h")) and not (top == "platform" and "win32" in rel) \
+                        and only.search(rel):
                     files.append(rel)
     return sorted(files)
 
@@ -213,6 +216,8 @@ def main():
         text, found = sites_in(rel)
         sites += [(rel, start, end, replacement) for start, end, replacement in sorted(set(found))
                   if text[start:end] != replacement]
+    if not sites:
+        sys.exit("no mutation sites in the library files chosen")
     random.Random(seed).shuffle(sites)
     print(f"{len(sites)} mutation sites; drawing {count} compiled mutants with seed {seed}",
           file=sys.stderr)
