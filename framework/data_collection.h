@@ -5,7 +5,7 @@
 
 #include "qodata/container_base.h"
 #include "qodata/data_collection.h"
-#include "qodata/ptr_list.h"
+#include "qodata/held_list.h"
 
 class CQoDataCollection final
     : public qo::Container<CQoDataCollection, CONTAINER_DATA_COLLECTION, IQoDataCollection> {
@@ -26,9 +26,10 @@ class CQoDataCollection final
   void RemoveAt(POSITION& position) override;
 
  private:
-  // Appends clones of the source's items; on failure the ones appended so far are removed.
-  void AppendClonesOf(const CQoDataCollection& source);
-
-  std::uint32_t userValue_ = 0;
-  qo::PtrList<IDataContainer> items_;  // each item is one reference the collection owns
+  // What a copy carries, as one value: the items are copied as clones.
+  struct Fields {
+    std::uint32_t userValue = 0;
+    qo::HeldList<IDataContainer> items;
+  };
+  Fields fields_;
 };

@@ -5,19 +5,16 @@
 CQoDataSource::CQoDataSource() = default;
 
 CQoDataSource::CQoDataSource(tagCONTAINER_DATATYPE type, IDataContainer* data)
-    : type_(type), data_(qo::HoldClone(data)) {}
+    : fields_{type, qo::Cloned<IDataContainer>::Of(data)} {}
 
-CQoDataSource::CQoDataSource(const CQoDataSource& other)
-    : Container(other), type_(other.type_), data_(qo::HoldClone(other.data_.get())) {}
+CQoDataSource::CQoDataSource(const CQoDataSource& other) = default;
 
 // The data type is always copied; the container only when the source holds one: a source
 // without a container leaves the target's container as it was (as SetData(nullptr) does).
 CQoDataSource& CQoDataSource::operator=(const CQoDataSource& other) {
-  if (other.data_) {
-    qo::Held<IDataContainer> copy = qo::HoldClone(other.data_.get());  // before releasing ours
-    data_ = std::move(copy);
-  }
-  type_ = other.type_;
+  Fields copy = other.fields_;  // may throw; the target is untouched until it succeeded
+  if (!copy.data) copy.data = std::move(fields_.data);
+  fields_ = std::move(copy);
   return *this;
 }
 
@@ -26,29 +23,28 @@ CQoDataSource& CQoDataSource::operator&(const CQoDataSource& other) { return *th
 CQoDataSource::~CQoDataSource() = default;
 
 void CQoDataSource::SetData(tagCONTAINER_DATATYPE type, IDataContainer* data) {
-  qo::Held<IDataContainer> copy = qo::HoldClone(data);
-  data_ = std::move(copy);
-  type_ = type;
+  fields_.data = qo::Cloned<IDataContainer>::Of(data);
+  fields_.type = type;
 }
 
 std::int32_t CQoDataSource::GetDataInterface(tagCONTAINER_DATATYPE code, void** out) {
   return Container::GetDataInterface(code, out);
 }
 
-void CQoDataSource::SetDataType(tagCONTAINER_DATATYPE type) { type_ = type; }
+void CQoDataSource::SetDataType(tagCONTAINER_DATATYPE type) { fields_.type = type; }
 
 void CQoDataSource::SetData(IDataContainer* data) {
   if (data == nullptr) return;
-  SetData(type_, data);
+  SetData(fields_.type, data);
 }
 
-tagCONTAINER_DATATYPE CQoDataSource::GetDataType() { return type_; }
+tagCONTAINER_DATATYPE CQoDataSource::GetDataType() { return fields_.type; }
 
-IDataContainer* CQoDataSource::GetData() { return data_.get(); }
+IDataContainer* CQoDataSource::GetData() { return fields_.data.get(); }
 
 void* CQoDataSource::QueryHeld(tagCONTAINER_DATATYPE code) {
   void* found = nullptr;
-  if (data_ && data_->GetDataInterface(code, &found) == 1) return found;
+  if (fields_.data && fields_.data->GetDataInterface(code, &found) == 1) return found;
   return nullptr;
 }
 

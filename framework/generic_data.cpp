@@ -4,28 +4,15 @@
 
 CGenericData::CGenericData() = default;
 
-CGenericData::CGenericData(const CGenericData& other)
-    : Container(other), entries_(CopyEntries(other.entries_)) {}
+CGenericData::CGenericData(const CGenericData& other) = default;
 
 CGenericData& CGenericData::operator=(const CGenericData& other) {
-  Entries copy = CopyEntries(other.entries_);  // before touching ours: safe for self-assignment
+  Entries copy = other.entries_;  // before touching ours: safe for self-assignment
   entries_.swap(copy);
   return *this;
 }
 
 CGenericData::~CGenericData() = default;
-
-CGenericData::Entries CGenericData::CopyEntries(const Entries& source) {
-  Entries copy;
-  copy.reserve(source.size());
-  for (const auto& [key, entry] : source) {
-    Entry& target = copy[key];
-    target.text = entry.text;
-    target.integer = entry.integer;
-    target.container = qo::HoldClone(entry.container.get());
-  }
-  return copy;
-}
 
 const CGenericData::Entry* CGenericData::Find(const qo::String& key) const {
   auto found = entries_.find(key);
@@ -33,7 +20,7 @@ const CGenericData::Entry* CGenericData::Find(const qo::String& key) const {
 }
 
 std::int32_t CGenericData::SetContainer(qo::String key, IDataContainer* container) {
-  qo::Held<IDataContainer> copy = qo::HoldClone(container);  // taken before the old one goes
+  auto copy = qo::Cloned<IDataContainer>::Of(container);  // taken before the old one goes
   entries_[std::move(key)].container = std::move(copy);
   return 1;
 }

@@ -25,15 +25,15 @@ class CGenericData final
   std::int32_t GetBoolean(qo::String key, std::int32_t* out) override;
 
  private:
-  // The three values of one key, side by side.
+  // The three values of one key, side by side; a copy of an entry holds a clone of its own.
   struct Entry {
     qo::String text;
     std::int32_t integer = 0;
-    qo::Held<IDataContainer> container;
+    qo::Cloned<IDataContainer> container;
   };
+  // The record that copies carry: every entry by its key.
   using Entries = std::unordered_map<qo::String, Entry>;
 
-  static Entries CopyEntries(const Entries& source);
   const Entry* Find(const qo::String& key) const;
 
   Entries entries_;

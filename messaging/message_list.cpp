@@ -1,51 +1,23 @@
 #include "messaging/message_list.h"
 
-#include <utility>
-
-namespace {
-
-// A held copy of the message: the list never keeps the caller's object.
-qo::Held<IMessage> CopyOf(IMessage* message) { return qo::Held<IMessage>::Adopt(message->Copy()); }
-
-}  // namespace
-
-CNMessageList::Chain::~Chain() { Clear(); }
-
-void CNMessageList::Chain::Clear() {
-  while (IMessage* message = entries.RemoveHead()) message->Release();
-}
-
-CNMessageList::CNMessageList() : messages_(std::make_unique<Chain>()) {}
+CNMessageList::CNMessageList() = default;
 
 CNMessageList& CNMessageList::operator=(const CNMessageList& other) {
-  // The copies are gathered in a chain of their own first, so that a failure leaves this
-  // list as it was; the old messages are released when the swapped-out chain dies.
-  auto copies = std::make_unique<Chain>();
-  for (POSITION at = other.messages_->entries.GetHeadPosition(); at != nullptr;) {
-    qo::Held<IMessage> copy = CopyOf(other.messages_->entries.GetNext(at));
-    copies->entries.AddTail(copy.get());  // may throw: the held copy is released then
-    copy.release();
-  }
-  messages_.swap(copies);
+  messages_ = other.messages_;  // copied first: a failure leaves this list as it was
   return *this;
 }
 
 CNMessageList::~CNMessageList() = default;
 
+// The list never keeps the caller's object: it holds a Copy of its own.
 void CNMessageList::AddHead(IMessage* message) {
-  if (message == nullptr) return;
-  qo::Held<IMessage> copy = CopyOf(message);
-  messages_->entries.AddHead(copy.get());  // may throw: the held copy is released then
-  copy.release();
+  if (message != nullptr) messages_.AddHead(qo::Held<IMessage>::Adopt(message->Copy()));
 }
 
-void CNMessageList::clear() { messages_->Clear(); }
+void CNMessageList::clear() { messages_.RemoveAll(); }
 
-std::int32_t CNMessageList::GetSize() { return messages_->entries.GetSize(); }
+std::int32_t CNMessageList::GetSize() { return messages_.GetCount(); }
 
-POSITION CNMessageList::GetHeadPosition() { return messages_->entries.GetHeadPosition(); }
+POSITION CNMessageList::GetHeadPosition() { return messages_.GetHeadPosition(); }
 
-IMessage* CNMessageList::GetNext(POSITION& position) {
-  if (position == nullptr) return nullptr;
-  return messages_->entries.GetNext(position);
-}
+IMessage* CNMessageList::GetNext(POSITION& position) { return messages_.GetNext(position); }

@@ -3,11 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 #include "qodata/container_base.h"
+#include "qodata/held_list.h"
 #include "qodata/message_list.h"
-#include "qodata/ptr_list.h"
 
 // Walked from the head, the list meets the messages newest first. It owns one holder of each
 // message it keeps, released by clear, by assignment and by its destruction.
@@ -29,15 +28,5 @@ class CNMessageList final
   IMessage* GetNext(POSITION& position) override;
 
  private:
-  // The entries, each one holder owned by the chain and released when it is destroyed.
-  struct Chain {
-    Chain() = default;
-    Chain(const Chain&) = delete;
-    Chain& operator=(const Chain&) = delete;
-    ~Chain();
-    void Clear();
-    qo::PtrList<IMessage> entries;
-  };
-
-  std::unique_ptr<Chain> messages_;
+  qo::HeldList<IMessage> messages_;  // copies of their own, newest at the head
 };

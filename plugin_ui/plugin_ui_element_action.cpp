@@ -2,42 +2,18 @@
 
 #include "qodata/plugin_ui_element.h"
 
-namespace {
-
-// The action's own copy of an element (null for null).
-qo::Held<IPluginUIElement> CopyOf(IPluginUIElement* element) {
-  return qo::Held<IPluginUIElement>::Adopt(element != nullptr ? element->Copy() : nullptr);
-}
-
-// The IDataSource view of a clone of the source, holding the clone's one reference; null for
-// a null source or a clone that offers no such view (the clone is then released).
-qo::Held<IDataSource> DataSourceCloneOf(IDataSource* source) {
-  if (source == nullptr) return nullptr;
-  qo::Held<IDataContainer> clone = qo::HoldClone(source);
-  void* view = nullptr;
-  if (!clone || clone->GetDataInterface(CONTAINER_DATA_SOURCE, &view) != 1) return nullptr;
-  // The view's holder is the one the action keeps; the clone's own goes with `clone`.
-  return qo::Held<IDataSource>::Adopt(static_cast<IDataSource*>(view));
-}
-
-}  // namespace
-
 CPluginUIElementAction::CPluginUIElementAction() = default;
 
-CPluginUIElementAction::CPluginUIElementAction(const CPluginUIElementAction& other)
-    : Container(other) {
-  *this = other;
-}
+CPluginUIElementAction::CPluginUIElementAction(const CPluginUIElementAction& other) = default;
 
+// The element and data are copies as the setters take them (Copy of the element, the
+// IDataSource view of a clone of the data); what the source lacks, the target keeps.
 CPluginUIElementAction& CPluginUIElementAction::operator=(const CPluginUIElementAction& other) {
-  if (this == &other) return *this;
-  // Both copies are taken before anything changes, so a throwing copy leaves the target as
-  // it was.
-  qo::Held<IPluginUIElement> element = CopyOf(other.element_.get());
-  qo::Held<IDataSource> data = DataSourceCloneOf(other.data_.get());
-  pluginEvent_ = other.pluginEvent_;
-  if (element) element_ = std::move(element);
-  if (data) data_ = std::move(data);
+  if (this == &other) return *this;  // what it holds stays, lent pointers included
+  Fields copy = other.fields_;       // may throw; the target is untouched until it succeeded
+  if (!copy.element) copy.element = std::move(fields_.element);
+  if (!copy.data) copy.data = std::move(fields_.data);
+  fields_ = std::move(copy);
   return *this;
 }
 
@@ -49,16 +25,19 @@ CPluginUIElementAction::~CPluginUIElementAction() = default;
 
 // Null keeps the held element, as an assignment from an action without one does.
 void CPluginUIElementAction::SetPluginUIElement(IPluginUIElement* element) {
-  if (qo::Held<IPluginUIElement> copy = CopyOf(element)) element_ = std::move(copy);
+  if (auto copy = qo::Cloned<IPluginUIElement>::Of(element)) fields_.element = std::move(copy);
 }
 
-void CPluginUIElementAction::SetPluginEvent(PluginEvent pluginEvent) { pluginEvent_ = pluginEvent; }
+void CPluginUIElementAction::SetPluginEvent(PluginEvent pluginEvent) {
+  fields_.pluginEvent = pluginEvent;
+}
 
-// Null keeps the held data, as an assignment from an action without data does.
+// Null, or a clone that offers no data source view, keeps the held data, as an assignment
+// from an action without data does.
 void CPluginUIElementAction::SetData(IDataSource* data) {
-  if (qo::Held<IDataSource> copy = DataSourceCloneOf(data)) data_ = std::move(copy);
+  if (auto copy = qo::Cloned<IDataSource>::Of(data)) fields_.data = std::move(copy);
 }
 
-IPluginUIElement* CPluginUIElementAction::GetPluginElement() { return element_.get(); }
-PluginEvent CPluginUIElementAction::GetPluginEvent() { return pluginEvent_; }
-IDataSource* CPluginUIElementAction::GetData() { return data_.get(); }
+IPluginUIElement* CPluginUIElementAction::GetPluginElement() { return fields_.element.get(); }
+PluginEvent CPluginUIElementAction::GetPluginEvent() { return fields_.pluginEvent; }
+IDataSource* CPluginUIElementAction::GetData() { return fields_.data.get(); }

@@ -60,50 +60,30 @@ IAds* CAds::Copy() { return static_cast<IAds*>(Clone()); }
 
 CIAdsList::CIAdsList() = default;
 
-CIAdsList::CIAdsList(const CIAdsList& other) : Container(other) { *this = other; }
+CIAdsList::CIAdsList(const CIAdsList& other) = default;
 
 CIAdsList& CIAdsList::operator=(const CIAdsList& other) {
-  if (this == &other) return *this;
-  const std::int32_t before = ads_.GetCount();
-  try {
-    ForEachIn(other.ads_, [this](IAds* ads) {
-      auto copy = qo::Held<IAds>::Adopt(ads->Copy());
-      ads_.AddTail(copy.get());
-      copy.release();
-    });
-  } catch (...) {
-    // Strong guarantee: the copies appended so far are dropped again.
-    while (ads_.GetCount() > before) qo::Held<IAds>::Adopt(ads_.RemoveTail()).reset();
-    throw;
-  }
+  if (this != &other) ads_.AppendCopiesOf(other.ads_);
   return *this;
 }
 
 CIAdsList& CIAdsList::operator&(const CIAdsList& other) { return *this = other; }
 
-CIAdsList::~CIAdsList() { clear(); }
+CIAdsList::~CIAdsList() = default;
 
+// The list takes over the reference from the call on: should the list fail to grow, the
+// reference is still released. A null advertisement is no reference: nothing is added.
 void CIAdsList::AddTail(IAds* ads) {
-  // A null advertisement is no reference to take over: nothing is added.
-  if (ads == nullptr) return;
-  // Should the list fail to grow, the reference it was given is still released.
-  auto owned = qo::Held<IAds>::Adopt(ads);
-  ads_.AddTail(owned.get());
-  owned.release();
+  if (ads != nullptr) ads_.AddTail(qo::Held<IAds>::Adopt(ads));
 }
 
-void CIAdsList::clear() {
-  while (!ads_.IsEmpty()) qo::Held<IAds>::Adopt(ads_.RemoveHead()).reset();
-}
+void CIAdsList::clear() { ads_.RemoveAll(); }
 
 std::int32_t CIAdsList::GetSize() { return ads_.GetCount(); }
 
 POSITION CIAdsList::GetHeadPosition() { return ads_.GetHeadPosition(); }
 
-IAds* CIAdsList::GetNext(POSITION& position) {
-  if (position == nullptr) return nullptr;
-  return ads_.GetNext(position);
-}
+IAds* CIAdsList::GetNext(POSITION& position) { return ads_.GetNext(position); }
 
 // --- CAdsList -------------------------------------------------------------------------------
 

@@ -4,23 +4,6 @@
 
 bool CCredit::Fields::operator==(const Fields&) const = default;
 
-namespace {
-
-// Walking a PtrList does not change it, though the list does not declare its walk const.
-template <class T, class Visit>
-void ForEachIn(const qo::PtrList<T>& list, Visit visit) {
-  auto& walked = const_cast<qo::PtrList<T>&>(list);
-  for (POSITION p = walked.GetHeadPosition(); p != nullptr;) visit(walked.GetNext(p));
-}
-
-// Appends one owned reference; the reference is released if the list cannot take it.
-void AppendOwned(qo::PtrList<ICredit>& list, qo::Held<ICredit> credit) {
-  list.AddTail(credit.get());
-  credit.release();
-}
-
-}  // namespace
-
 // --- CCredit --------------------------------------------------------------------------------
 
 CCredit::CCredit() = default;
@@ -56,26 +39,16 @@ ICredit* CCredit::Copy() { return static_cast<ICredit*>(Clone()); }
 
 CCreditList::CCreditList() = default;
 
-CCreditList::CCreditList(const CCreditList& other) : Container(other) { *this = other; }
+CCreditList::CCreditList(const CCreditList& other) = default;
 
 CCreditList& CCreditList::operator=(const CCreditList& other) {
-  if (this == &other) return *this;
-  const std::int32_t before = credits_.GetCount();
-  try {
-    ForEachIn(other.credits_, [this](ICredit* credit) {
-      AppendOwned(credits_, qo::Held<ICredit>::Adopt(credit->Copy()));
-    });
-  } catch (...) {
-    // Strong guarantee: the copies appended so far are dropped again.
-    while (credits_.GetCount() > before) qo::Held<ICredit>::Adopt(credits_.RemoveTail()).reset();
-    throw;
-  }
+  if (this != &other) credits_.AppendCopiesOf(other.credits_);
   return *this;
 }
 
 CCreditList& CCreditList::operator&(const CCreditList& other) { return *this = other; }
 
-CCreditList::~CCreditList() { clear(); }
+CCreditList::~CCreditList() = default;
 
 void CCreditList::putCredit(ICredit* credit) {
   // A null credit has no values to take: nothing is added.
@@ -85,18 +58,13 @@ void CCreditList::putCredit(ICredit* credit) {
   copy->setProvider(credit->getProvider());
   copy->setTotalCredits(credit->getTotalCredits());
   copy->setUsedCredits(credit->getUsedCredits());
-  AppendOwned(credits_, std::move(copy));
+  credits_.AddTail(std::move(copy));
 }
 
 POSITION CCreditList::getHead() { return credits_.GetHeadPosition(); }
 
-ICredit* CCreditList::getNext(POSITION& position) {
-  if (position == nullptr) return nullptr;
-  return credits_.GetNext(position);
-}
+ICredit* CCreditList::getNext(POSITION& position) { return credits_.GetNext(position); }
 
 std::int32_t CCreditList::size() { return credits_.GetCount(); }
 
-void CCreditList::clear() {
-  while (!credits_.IsEmpty()) qo::Held<ICredit>::Adopt(credits_.RemoveHead()).reset();
-}
+void CCreditList::clear() { credits_.RemoveAll(); }

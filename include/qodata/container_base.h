@@ -7,7 +7,7 @@
 ///   Release for a class that derives from its interfaces in the listed order.
 /// - qo::ExtendedContainer<Self, Base, Code, Interfaces...>: the same for a class that adds
 ///   interfaces in front of another container class and shares its holder count.
-/// - qo::Held<T>: an owning handle to a held container.
+/// - qo::Held<T>: an owning handle to a held container; qo::Cloned<T>: one whose copies copy.
 /// Public because classes offered for direct construction derive from these templates.
 #pragma once
 
@@ -243,5 +243,74 @@ class Held {
 inline Held<IDataContainer> HoldClone(IDataContainer* source) {
   return Held<IDataContainer>::Adopt(source != nullptr ? source->Clone() : nullptr);
 }
+
+namespace detail {
+
+template <class T, class = void>
+struct HasTypedCopy : std::false_type {};
+template <class T>
+struct HasTypedCopy<T, std::void_t<decltype(std::declval<T&>().Copy())>> : std::true_type {};
+
+// A new copy of source with one holder, owned by the caller (null for null): T's typed Copy
+// where T offers one, else a Clone asked for its T view (null when the clone offers none; the
+// clone is released then).
+template <class T>
+T* CopyOf(T* source) {
+  if (source == nullptr) return nullptr;
+  if constexpr (HasTypedCopy<T>::value) {
+    return source->Copy();
+  } else if constexpr (std::is_same_v<T, IDataContainer>) {
+    return source->Clone();
+  } else {
+    Held<IDataContainer> clone = Held<IDataContainer>::Adopt(source->Clone());
+    void* view = nullptr;
+    if (!clone || clone->GetDataInterface(InterfaceCode<T>::value, &view) != 1) return nullptr;
+    return static_cast<T*>(view);  // the view's holder is the copy's; the clone's own goes
+  }
+}
+
+}  // namespace detail
+
+/// An owning handle like Held whose copies hold copies of their own (T's typed Copy where T
+/// offers one, else a Clone asked for its T view), so that a record holding containers is
+/// copied as a whole. A copy that throws changes nothing.
+template <class T>
+class Cloned {
+ public:
+  /// A handle that holds nothing.
+  Cloned() noexcept = default;
+  /// A handle holding a copy of source (nothing for null); the source stays the caller's.
+  static Cloned Of(T* source) { return Cloned(Held<T>::Adopt(detail::CopyOf(source))); }
+
+  /// @name Copies and moves
+  ///@{
+
+  /// A copy holds a copy of the other's object; a move carries the reference over.
+  Cloned(const Cloned& other) : held_(Held<T>::Adopt(detail::CopyOf(other.get()))) {}
+  Cloned& operator=(const Cloned& other) {
+    Cloned(other).swap(*this);
+    return *this;
+  }
+  Cloned(Cloned&&) noexcept = default;
+  Cloned& operator=(Cloned&&) noexcept = default;
+  ///@}
+  ~Cloned() = default;
+
+  /// @name Access
+  ///@{
+
+  /// The held object (null if none), lent for as long as the handle holds it.
+  T* get() const noexcept { return held_.get(); }
+  T* operator->() const noexcept { return held_.get(); }
+  ///@}
+  /// Whether the handle holds an object.
+  explicit operator bool() const noexcept { return static_cast<bool>(held_); }
+  /// Exchanges the references of two handles.
+  void swap(Cloned& other) noexcept { held_.swap(other.held_); }
+
+ private:
+  explicit Cloned(Held<T> held) noexcept : held_(std::move(held)) {}
+  Held<T> held_;
+};
 
 }  // namespace qo

@@ -14,6 +14,7 @@
 #include "qodata/container.h"
 #include "qodata/container_base.h"
 #include "qodata/export.h"
+#include "qodata/held_list.h"
 #include "qodata/ptr_list.h"
 #include "qodata/types.h"
 
@@ -158,7 +159,7 @@ class QODATA_API CCreditList
     : public qo::Container<CCreditList, CONTAINER_CREDIT_LIST, ICreditList> {
  public:
   CCreditList();
-  /// An empty list (one holder), then the assignment.
+  /// Copies of other's credits, in order, with one holder of its own.
   CCreditList(const CCreditList& other);
   /// Assigning a list to itself leaves it as it is.
   CCreditList& operator=(const CCreditList& other);
@@ -173,7 +174,7 @@ class QODATA_API CCreditList
   void clear() override;
 
  private:
-  qo::PtrList<ICredit> credits_;  // each entry is one reference the list owns
+  qo::HeldList<ICredit> credits_;
 };
 
 /// One advertisement. Assignment copies the six values (the holder count stays); a copy
@@ -229,7 +230,7 @@ class QODATA_API CAds : public qo::Container<CAds, CONTAINER_ADS, IAds> {
 class QODATA_API CIAdsList : public qo::Container<CIAdsList, CONTAINER_ADS_LIST, IAdsList> {
  public:
   CIAdsList();
-  /// An empty list (one holder), then the assignment.
+  /// Copies of other's advertisements, in order, with one holder of its own.
   CIAdsList(const CIAdsList& other);
   /// Assigning a list to itself leaves it as it is.
   CIAdsList& operator=(const CIAdsList& other);
@@ -244,7 +245,7 @@ class QODATA_API CIAdsList : public qo::Container<CIAdsList, CONTAINER_ADS_LIST,
   IAds* GetNext(POSITION& position) override;
 
  private:
-  qo::PtrList<IAds> ads_;  // each entry is one reference the list owns
+  qo::HeldList<IAds> ads_;
 };
 
 /// A plain list of CAds objects (no container, no type code, no holder count) with the

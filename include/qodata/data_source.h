@@ -79,6 +79,10 @@ class QODATA_API CQoDataSource
   /// The held container's interface for the code, with one holder for the caller, or null.
   void* QueryHeld(tagCONTAINER_DATATYPE code);
 
-  tagCONTAINER_DATATYPE type_ = static_cast<tagCONTAINER_DATATYPE>(0);
-  qo::Held<IDataContainer> data_;
+  // What a copy carries, as one value; a copy of it holds a clone of the container.
+  struct Fields {
+    tagCONTAINER_DATATYPE type = static_cast<tagCONTAINER_DATATYPE>(0);  // our start: 0
+    qo::Cloned<IDataContainer> data;
+  };
+  Fields fields_;
 };

@@ -202,7 +202,11 @@ class QODATA_API CPluginUIElementAction
   IDataSource* GetData() override;
 
  private:
-  qo::Held<IPluginUIElement> element_;
-  PluginEvent pluginEvent_ = static_cast<PluginEvent>(0);  // our choice of starting value: 0
-  qo::Held<IDataSource> data_;
+  // What a copy carries, as one value; a copy of it holds copies of the element and data.
+  struct Fields {
+    qo::Cloned<IPluginUIElement> element;
+    PluginEvent pluginEvent = static_cast<PluginEvent>(0);  // our choice of starting value: 0
+    qo::Cloned<IDataSource> data;
+  };
+  Fields fields_;
 };

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 namespace qo {
 struct PositionTag;  ///< Never defined: a POSITION is only ever compared and handed back
@@ -113,6 +114,12 @@ class PtrList {
   /// Drops every entry; the pointed-to objects are not touched.
   void RemoveAll() {
     while (head_ != nullptr) Unlink(head_);
+  }
+  /// Exchanges the entries of two lists; positions stay valid and move with their entries.
+  void swap(PtrList& other) noexcept {
+    std::swap(head_, other.head_);
+    std::swap(tail_, other.tail_);
+    std::swap(count_, other.count_);
   }
 
  private:

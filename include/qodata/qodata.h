@@ -19,6 +19,7 @@
 #include "qodata/message_attachment.h"
 #include "qodata/message_kinds.h"
 #include "qodata/message_list.h"
+#include "qodata/held_list.h"
 #include "qodata/platform.h"
 #include "qodata/plugin_control_command.h"
 #include "qodata/plugin_event_data.h"
