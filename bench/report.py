@@ -1,10 +1,13 @@
-"""Prints the benchmark table from Google Benchmark's JSON output (medians of repetitions).
+"""Prints the benchmark table from Google Benchmark's JSON outputs, one file per run.
 
 Time per operation is CPU time (thread CPU time for the manually timed workloads) divided by
-the operations one iteration makes (the "ops" counter).
+the operations one iteration makes (the "ops" counter), the median of a run's repetitions.
+Ratios are taken within one run (the machine is shared); the table shows the median over the
+runs and, as the spread, the smallest and largest ratio of any run.
 """
 import json
 import re
+import statistics
 import sys
 
 # (workload, baseline doing the same work, target ratio or None)
@@ -57,60 +60,69 @@ def fmt(ns):
     return f"{ns:,.0f}" if ns >= 100 else f"{ns:.1f}"
 
 
+def median(values):
+    return statistics.median(values) if values else None
+
+
 def main():
-    context, results = load(sys.argv[1])
+    runs = [load(path) for path in sys.argv[1:]]
+    context = runs[0][0]
+    names = set().union(*(results.keys() for _, results in runs))
     rows = []
     for ours, base, target in PAIRS:
-        for name in sorted((n for n in results if split(n)[0] == ours),
+        for name in sorted((n for n in names if split(n)[0] == ours),
                            key=lambda n: int(split(n)[1] or 0)):
             arg = split(name)[1]
             base_name = f"{base}/{arg}" if arg else base
-            if base_name not in results:
+            pairs = [(r[name]["ns"], r[base_name]["ns"]) for _, r in runs
+                     if name in r and base_name in r]
+            if not pairs:
                 continue
-            a, b = results[name]["ns"], results[base_name]["ns"]
-            ratio = a / b
+            ratios = [a / b for a, b in pairs]
+            ratio = median(ratios)
             verdict = "" if target is None else ("met" if ratio <= target else "MISSED")
-            rows.append((name, fmt(a), base_name, fmt(b), f"{ratio:.2f}",
+            spread = f"{min(ratios):.2f}..{max(ratios):.2f}"
+            rows.append((name, fmt(median([a for a, _ in pairs])), base_name,
+                         fmt(median([b for _, b in pairs])), f"{ratio:.2f}", spread,
                          "" if target is None else f"<= {target}", verdict))
-    for name in sorted(results, key=lambda n: (split(n)[0], int(split(n)[1] or 0))):
+    for name in sorted(names, key=lambda n: (split(n)[0], int(split(n)[1] or 0))):
         if split(name)[0] in ("Clone_UserProfile", "Clone_Message", "MessageList_AddHead",
                               "MessageList_Walk", "Factory_CreateRelease"):
-            rows.append((name, fmt(results[name]["ns"]), "", "", "", "", ""))
-    header = ("workload", "ns/op", "baseline", "ns/op", "ratio", "target", "")
+            ns = median([r[name]["ns"] for _, r in runs if name in r])
+            rows.append((name, fmt(ns), "", "", "", "", "", ""))
+    header = ("workload", "ns/op", "baseline", "ns/op", "ratio", "spread", "target", "")
     widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]
     line = lambda r: "| " + " | ".join(str(c).ljust(w) for c, w in zip(r, widths)) + " |"
+    print(f"{len(runs)} run(s); ns/op and ratio are medians over the runs, spread is min..max "
+          "of the runs' ratios.")
+    print()
     print(line(header))
     print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
     for r in rows:
         print(line(r))
 
     print()
-    print("Cost per add at N buddies relative to 1,000:")
-    print()
-    print("| workload | 100,000 / 1,000 | 1,000,000 / 1,000 |")
-    print("|---|---|---|")
-    for name in ("List_Add", "List_AddIndexed", "Plain_Add"):
-        if f"{name}/1000" not in results:
-            continue
-        first = results[f"{name}/1000"]["ns"]
-        growth = [results[f"{name}/{n}"]["ns"] / first if f"{name}/{n}" in results else None
-                  for n in ("100000", "1000000")]
-        print(f"| {name} | " + " | ".join("-" if g is None else f"{g:.2f}" for g in growth) + " |")
-
-    print()
-    print("| workload | buddies | bytes/buddy | baseline bytes/buddy | ratio | target |")
-    print("|---|---|---|---|---|---|")
+    print("| workload | buddies | bytes/buddy | baseline bytes/buddy | ratio | spread | target |")
+    print("|---|---|---|---|---|---|---|")
     for name in ("List_Add", "List_AddIndexed"):
         for n in ("1000", "100000", "1000000"):
-            ours, base = results.get(f"{name}/{n}"), results.get(f"Plain_Add/{n}")
-            if ours and base and ours["bytes"] and base["bytes"]:
-                ratio = ours["bytes"] / base["bytes"]
-                verdict = "met" if ratio <= 1.15 else "MISSED"
-                print(f"| {name} | {int(n):,} | {ours['bytes']:,.0f} | {base['bytes']:,.0f} | "
-                      f"{ratio:.2f} | <= 1.15 {verdict} |")
-    load_avg = context.get("load_avg")
-    if load_avg:
-        print(f"\nload average at start: {', '.join(f'{x:.2f}' for x in load_avg)}")
+            pairs = [(r[f"{name}/{n}"]["bytes"], r[f"Plain_Add/{n}"]["bytes"]) for _, r in runs
+                     if f"{name}/{n}" in r and f"Plain_Add/{n}" in r
+                     and r[f"{name}/{n}"]["bytes"] and r[f"Plain_Add/{n}"]["bytes"]]
+            if not pairs:
+                continue
+            ratios = [a / b for a, b in pairs]
+            ratio = median(ratios)
+            verdict = "met" if ratio <= 1.15 else "MISSED"
+            print(f"| {name} | {int(n):,} | {median([a for a, _ in pairs]):,.0f} | "
+                  f"{median([b for _, b in pairs]):,.0f} | {ratio:.2f} | "
+                  f"{min(ratios):.2f}..{max(ratios):.2f} | <= 1.15 {verdict} |")
+    for index, (run_context, _) in enumerate(runs):
+        load_avg = run_context.get("load_avg")
+        if load_avg:
+            print(f"\nrun {index + 1}: {run_context.get('date', '')}, load average at start: "
+                  f"{', '.join(f'{x:.2f}' for x in load_avg)}", end="")
+    print()
 
 
 if __name__ == "__main__":

@@ -18,6 +18,8 @@ const String& EmailOf(const CBuddyProfile& buddy) noexcept { return buddy.fields
 // getBlii of our own class, called without the virtual dispatch a derived class could change.
 std::int32_t BliiOf(CBuddyProfile& buddy) { return buddy.CBuddyProfile::getBlii(); }
 
+std::uint64_t BliiKey(std::int32_t blii) { return static_cast<std::uint32_t>(blii); }
+
 }  // namespace
 
 void IndexEntry::Changed() noexcept {
@@ -63,17 +65,22 @@ BuddyIndex::Filing BuddyIndex::Read(CBuddyProfile& buddy) {
   return Filing{BliiOf(buddy), hasAddress, hasAddress ? std::hash<String>{}(email) : 0};
 }
 
-// Makes (or finds) the chains of a filing: the only step of filing that can fail, and then it
-// leaves no chain made.
+BuddyIndex::Ends* BuddyIndex::FindChain(Chains& chains, std::uint64_t key) noexcept {
+  return chains.Find(key, [&](const Ends& ends) { return ends.key == key; });
+}
+
+BuddyIndex::Ends& BuddyIndex::ChainFor(Chains& chains, std::uint64_t key) noexcept {
+  if (Ends* ends = FindChain(chains, key)) return *ends;
+  return chains.Insert(key, Ends{key});
+}
+
+// Makes (or finds) the chains of a filing. Only the room is allocated, and it is allocated
+// first: a failure leaves no chain made.
 void BuddyIndex::MakeChains(Filing& filing) {
-  filing.bliiChain = &byBlii_[filing.blii];
-  if (!filing.hasAddress) return;
-  try {
-    filing.emailChain = &byEmail_[filing.emailHash];
-  } catch (...) {
-    if (filing.bliiChain->first == nullptr) byBlii_.erase(filing.blii);
-    throw;
-  }
+  byBlii_.Reserve(1);
+  if (filing.hasAddress) byEmail_.Reserve(1);
+  filing.bliiChain = &ChainFor(byBlii_, BliiKey(filing.blii));
+  if (filing.hasAddress) filing.emailChain = &ChainFor(byEmail_, filing.emailHash);
 }
 
 void BuddyIndex::Join(IndexEntry& entry, const Filing& filing) noexcept {
@@ -86,21 +93,20 @@ void BuddyIndex::Join(IndexEntry& entry, const Filing& filing) noexcept {
   }
 }
 
-template <class Chains, class Key>
-void BuddyIndex::DropIfEmpty(Chains& chains, Key key) noexcept {
-  auto chain = chains.find(key);
-  if (chain != chains.end() && chain->second.first == nullptr) chains.erase(chain);
+void BuddyIndex::DropIfEmpty(Chains& chains, std::uint64_t key) noexcept {
+  Ends* chain = FindChain(chains, key);
+  if (chain != nullptr && chain->first == nullptr) chains.Erase(chain);
 }
 
 // Takes the entry off its chains, removing a chain that it leaves empty.
 void BuddyIndex::LeaveChains(IndexEntry& entry) noexcept {
-  auto blii = byBlii_.find(entry.blii_);
-  Leave(blii->second, &IndexEntry::bliiPrev_, &IndexEntry::bliiNext_, entry);
-  if (blii->second.first == nullptr) byBlii_.erase(blii);
+  Ends* blii = FindChain(byBlii_, BliiKey(entry.blii_));
+  Leave(*blii, &IndexEntry::bliiPrev_, &IndexEntry::bliiNext_, entry);
+  if (blii->first == nullptr) byBlii_.Erase(blii);
   if (entry.hasAddress_) {
-    auto email = byEmail_.find(entry.emailHash_);
-    Leave(email->second, &IndexEntry::emailPrev_, &IndexEntry::emailNext_, entry);
-    if (email->second.first == nullptr) byEmail_.erase(email);
+    Ends* email = FindChain(byEmail_, entry.emailHash_);
+    Leave(*email, &IndexEntry::emailPrev_, &IndexEntry::emailNext_, entry);
+    if (email->first == nullptr) byEmail_.Erase(email);
   }
 }
 
@@ -123,8 +129,8 @@ void BuddyIndex::Unfile(IndexEntry& entry) noexcept {
 }
 
 void BuddyIndex::Clear() noexcept {
-  byEmail_.clear();
-  byBlii_.clear();
+  byEmail_.Clear();
+  byBlii_.Clear();
   stale_ = false;
 }
 
@@ -141,31 +147,32 @@ void BuddyIndex::Refile(IndexEntry& entry) noexcept {
     // ones, so that a chain it stays on is never removed.
     MakeChains(filing);
     const IndexEntry old = entry;
-    Leave(byBlii_.find(old.blii_)->second, &IndexEntry::bliiPrev_, &IndexEntry::bliiNext_, entry);
+    Leave(*FindChain(byBlii_, BliiKey(old.blii_)), &IndexEntry::bliiPrev_, &IndexEntry::bliiNext_,
+          entry);
     if (old.hasAddress_) {
-      Leave(byEmail_.find(old.emailHash_)->second, &IndexEntry::emailPrev_, &IndexEntry::emailNext_,
+      Leave(*FindChain(byEmail_, old.emailHash_), &IndexEntry::emailPrev_, &IndexEntry::emailNext_,
             entry);
     }
     Join(entry, filing);
-    DropIfEmpty(byBlii_, old.blii_);
+    DropIfEmpty(byBlii_, BliiKey(old.blii_));
     if (old.hasAddress_) DropIfEmpty(byEmail_, old.emailHash_);
   } catch (...) {
     stale_ = true;
   }
 }
 
-IndexEntry* BuddyIndex::FirstWithEmail(const String& address) const {
-  auto chain = byEmail_.find(std::hash<String>{}(address));
-  if (chain == byEmail_.end()) return nullptr;
-  for (IndexEntry* entry = chain->second.first; entry != nullptr; entry = entry->emailNext_) {
+IndexEntry* BuddyIndex::FirstWithEmail(const String& address) {
+  const Ends* chain = FindChain(byEmail_, std::hash<String>{}(address));
+  if (chain == nullptr) return nullptr;
+  for (IndexEntry* entry = chain->first; entry != nullptr; entry = entry->emailNext_) {
     if (EmailOf(*entry->buddy_) == address) return entry;
   }
   return nullptr;
 }
 
-IndexEntry* BuddyIndex::FirstWithBlii(std::int32_t blii) const {
-  auto chain = byBlii_.find(blii);
-  return chain == byBlii_.end() ? nullptr : chain->second.first;
+IndexEntry* BuddyIndex::FirstWithBlii(std::int32_t blii) {
+  const Ends* chain = FindChain(byBlii_, BliiKey(blii));
+  return chain == nullptr ? nullptr : chain->first;
 }
 
 }  // namespace qo

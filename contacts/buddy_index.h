@@ -20,8 +20,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 
+#include "contacts/flat_table.h"
 #include "qodata/buddy_profile.h"
 #include "qodata/types.h"
 
@@ -73,8 +73,8 @@ class BuddyIndex {
   void Clear() noexcept;
 
   // The first filed record in scan order whose address (or getBlii) equals the argument.
-  IndexEntry* FirstWithEmail(const String& address) const;
-  IndexEntry* FirstWithBlii(std::int32_t blii) const;
+  IndexEntry* FirstWithEmail(const String& address);
+  IndexEntry* FirstWithBlii(std::int32_t blii);
   static std::uint64_t PlaceOf(const IndexEntry& entry) noexcept { return entry.place_; }
   static CBuddyProfile* BuddyOf(const IndexEntry& entry) noexcept { return entry.buddy_; }
 
@@ -83,27 +83,32 @@ class BuddyIndex {
 
  private:
   friend class IndexEntry;
+  // A chain: the key it files (an address hash or a BLII) and its two ends.
   struct Ends {
+    std::uint64_t key = 0;
     IndexEntry* first = nullptr;
     IndexEntry* last = nullptr;
   };
+  using Chains = FlatTable<Ends>;
   using Chain = IndexEntry* IndexEntry::*;
 
   struct Filing;
 
   static void Join(Ends& ends, Chain prev, Chain next, IndexEntry& entry) noexcept;
   static void Leave(Ends& ends, Chain prev, Chain next, IndexEntry& entry) noexcept;
-  template <class Chains, class Key>
-  static void DropIfEmpty(Chains& chains, Key key) noexcept;
+  static Ends* FindChain(Chains& chains, std::uint64_t key) noexcept;
+  static Ends& ChainFor(Chains& chains, std::uint64_t key) noexcept;  // room reserved
+  static void DropIfEmpty(Chains& chains, std::uint64_t key) noexcept;
   static Filing Read(CBuddyProfile& buddy);
   void MakeChains(Filing& filing);
   static void Join(IndexEntry& entry, const Filing& filing) noexcept;
   void LeaveChains(IndexEntry& entry) noexcept;
   void Refile(IndexEntry& entry) noexcept;
 
-  // Chains by the hash of the address (lookups compare the addresses) and by BLII.
-  std::unordered_map<std::size_t, Ends> byEmail_;
-  std::unordered_map<std::int32_t, Ends> byBlii_;
+  // Chains by the hash of the address (lookups compare the addresses) and by BLII, in flat
+  // tables: filing a record allocates nothing but the tables' occasional growth.
+  Chains byEmail_;
+  Chains byBlii_;
   bool stale_ = false;
 };
 

@@ -1,12 +1,14 @@
 #include "qodata/buddy_list.h"
 
+#include <cstring>
+#include <functional>
 #include <memory>
-#include <type_traits>
-#include <typeinfo>
-#include <unordered_map>
+#include <new>
+#include <string_view>
 #include <utility>
 
 #include "contacts/buddy_index.h"
+#include "contacts/flat_table.h"
 
 namespace {
 
@@ -27,11 +29,9 @@ bool KeyOf(IBuddyProfile* profile, qo::String& key) {
 // A list-owned copy of an interface profile (its Copy); empty when it gives none.
 HeldBuddy CopyOf(IBuddyProfile* profile) { return HeldBuddy::Adopt(profile->Copy()); }
 
-// A list-owned copy of a concrete profile, made by its assignment.
+// A list-owned copy of a concrete profile (its copy construction carries what assignment does).
 HeldBuddy CopyOf(const CBuddyProfile& profile) {
-  auto copy = std::make_unique<CBuddyProfile>();
-  *copy = profile;
-  return HeldBuddy::Adopt(copy.release());
+  return HeldBuddy::Adopt(new CBuddyProfile(profile));
 }
 
 // Only a text with an "@" after its first character is ever looked up as an e-mail address.
@@ -48,89 +48,100 @@ bool ShapedLikeAddress(const qo::String& text) {
 // they were stored) and the indexes by e-mail address and BLII (contacts/buddy_index.h).
 class CBuddyList::Table {
  public:
-  struct Entry;
-  using Slot = std::pair<const qo::String, Entry>;
-  // The index entry is the base, so that an entry the index finds leads back to its slot.
+  // One record, with its key kept inline right after the entry, so that a lookup by key reads
+  // the table cell and then one block. The index entry is the base, so that an entry the index
+  // finds is the record's own.
   struct Entry : qo::IndexEntry {
-    Slot* self = nullptr;
     HeldBuddy record;
+    std::uint64_t hash = 0;   // of the key
     std::uint64_t place = 0;  // grows with every store: the scan order
-    Slot* prev = nullptr;     // the scan-order chain
-    Slot* next = nullptr;
+    Entry* prev = nullptr;    // the scan-order chain
+    Entry* next = nullptr;
+    std::size_t keyLength = 0;
     bool indexed = false;  // filed: only while the indexes exist, and only a record of ours
+
+    std::u16string_view Key() const noexcept {
+      return {reinterpret_cast<const char16_t*>(this + 1), keyLength};
+    }
   };
-  using Records = std::unordered_map<qo::String, Entry>;
-  static_assert(std::is_same_v<Records::value_type, Slot>);
 
   Table() = default;
   Table(const Table&) = delete;
   Table& operator=(const Table&) = delete;
   ~Table() { Clear(); }
 
-  std::size_t Size() const noexcept { return records_.size(); }
+  std::size_t Size() const noexcept { return byKey_.Size(); }
 
-  // Calls visit(slot) for every record in scan order.
+  // Calls visit(entry) for every record in scan order.
   template <class Visit>
   void ForEach(Visit visit) const {
-    for (const Slot* slot = first_; slot != nullptr; slot = slot->second.next) visit(*slot);
+    for (const Entry* entry = first_; entry != nullptr; entry = entry->next) visit(*entry);
   }
 
-  IBuddyProfile* Find(const qo::String& key) {
-    auto entry = records_.find(key);
-    return entry == records_.end() ? nullptr : entry->second.record.get();
+  IBuddyProfile* Find(std::u16string_view key) noexcept {
+    Entry** cell = CellOf(key, Hash(key));
+    return cell == nullptr ? nullptr : (*cell)->record.get();
   }
 
-  // Stores `copy` under the key, in the last place. Everything that can fail (the map node,
-  // the index chains) comes first; a failure leaves the table as it was. The old record (if
-  // any) is released after the new one is in place.
-  void Store(qo::String key, HeldBuddy copy) {
-    auto [at, inserted] = records_.try_emplace(std::move(key));
-    Slot& slot = *at;
-    Entry& entry = slot.second;
-    entry.self = &slot;
-    if (!inserted) Unindex(entry);
+  // Stores `copy` under the key, in the last place. Everything that can fail (the entry, the
+  // table's room, the index chains) comes first; a failure leaves the table as it was. The old
+  // record (if any) is released after the new one is in place.
+  void Store(std::u16string_view key, HeldBuddy copy) {
+    const std::uint64_t hash = Hash(key);
+    Entry** cell = CellOf(key, hash);
+    if (cell == nullptr) {
+      Owned made = Make(key, hash);
+      byKey_.Reserve(1);
+      Index(*made, copy.get(), nextPlace_);
+      made->record = std::move(copy);
+      made->place = nextPlace_++;
+      Entry* entry = made.release();
+      byKey_.Insert(hash, entry);
+      Chain(*entry);
+      return;
+    }
+    Entry& entry = **cell;
+    Unindex(entry);
     try {
       Index(entry, copy.get(), nextPlace_);
     } catch (...) {
-      if (inserted) {
-        records_.erase(at);
-      } else {
-        try {  // the old record back in the indexes, or else scanned at every lookup
-          Index(entry, entry.record.get(), entry.place);
-        } catch (...) {
-          ++unindexed_;
-        }
+      try {  // the old record back in the indexes, or else scanned at every lookup
+        Index(entry, entry.record.get(), entry.place);
+      } catch (...) {
+        ++unindexed_;
       }
       throw;
     }
     HeldBuddy old = std::move(entry.record);
     entry.record = std::move(copy);
     entry.place = nextPlace_++;
-    if (!inserted) Unchain(slot);
-    Chain(slot);
+    Unchain(entry);
+    Chain(entry);
   }  // `old` is released here
 
-  bool Remove(const qo::String& key) {
-    auto at = records_.find(key);
-    if (at == records_.end()) return false;
-    Erase(at);
+  bool Remove(std::u16string_view key) {
+    Entry** cell = CellOf(key, Hash(key));
+    if (cell == nullptr) return false;
+    Erase(cell);
     return true;
   }
-  void Remove(Slot* slot) { Erase(records_.find(slot->first)); }
+  void Remove(Entry* entry) {
+    Erase(byKey_.Find(entry->hash, [&](Entry* candidate) { return candidate == entry; }));
+  }
 
   // The first record in scan order whose getEmail equals the address exactly.
-  Slot* FirstWithEmail(const qo::String& address) {
+  Entry* FirstWithEmail(const qo::String& address) {
     Ready();
-    Slot* found = SlotOf(index_.FirstWithEmail(address));
+    Entry* found = EntryOf(index_.FirstWithEmail(address));
     ScanUnindexed(found, [&](IBuddyProfile* record) { return record->getEmail() == address; });
     return found;
   }
 
   // The first record in scan order whose getBlii equals `blii`. With `confirm`, a record
   // before it that does not confirm it is a buddy profile (type code 2) ends the search: null.
-  Slot* FirstWithBlii(std::int32_t blii, bool confirm) {
+  Entry* FirstWithBlii(std::int32_t blii, bool confirm) {
     Ready();
-    Slot* found = SlotOf(index_.FirstWithBlii(blii));
+    Entry* found = EntryOf(index_.FirstWithBlii(blii));
     bool refused = false;
     ScanUnindexed(found, [&](IBuddyProfile* record) {
       if (confirm && !ConfirmsBuddy(record)) return refused = true;
@@ -142,12 +153,41 @@ class CBuddyList::Table {
   // Releases every record; the table is emptied before any record is released.
   void Clear() noexcept {
     StopIndexing();
-    first_ = last_ = nullptr;
-    Records dropped;
-    dropped.swap(records_);
+    Entry* entry = std::exchange(first_, nullptr);
+    last_ = nullptr;
+    byKey_.Clear();
+    while (entry != nullptr) {
+      Owned dropped(entry);
+      entry = entry->next;
+    }
   }
 
  private:
+  struct Free {
+    void operator()(Entry* entry) const noexcept {
+      entry->~Entry();
+      ::operator delete(entry);
+    }
+  };
+  using Owned = std::unique_ptr<Entry, Free>;
+
+  // An entry with room for the key's characters right after it.
+  static Owned Make(std::u16string_view key, std::uint64_t hash) {
+    void* block = ::operator new(sizeof(Entry) + key.size() * sizeof(char16_t));
+    Owned entry(new (block) Entry());
+    entry->hash = hash;
+    entry->keyLength = key.size();
+    if (!key.empty()) std::memcpy(static_cast<char*>(block) + sizeof(Entry), key.data(), key.size() * sizeof(char16_t));
+    return entry;
+  }
+
+  static std::uint64_t Hash(std::u16string_view key) noexcept {
+    return std::hash<std::u16string_view>{}(key);
+  }
+  Entry** CellOf(std::u16string_view key, std::uint64_t hash) noexcept {
+    return byKey_.Find(hash, [&](Entry* entry) { return entry->Key() == key; });
+  }
+
   static bool ConfirmsBuddy(IBuddyProfile* record) {
     void* buddy = nullptr;
     if (record->GetDataInterface(CONTAINER_BUDDY_PROFILE, &buddy) == 0) return false;
@@ -155,21 +195,18 @@ class CBuddyList::Table {
     return true;
   }
 
-  // The slot of an index entry: entries live inside the slots.
-  static Slot* SlotOf(qo::IndexEntry* index) noexcept {
-    return index == nullptr ? nullptr : static_cast<Entry*>(index)->self;
-  }
+  // The entry of an index entry: the index files the entries themselves.
+  static Entry* EntryOf(qo::IndexEntry* index) noexcept { return static_cast<Entry*>(index); }
 
-  void Chain(Slot& slot) noexcept {
-    slot.second.prev = last_;
-    slot.second.next = nullptr;
-    (last_ != nullptr ? last_->second.next : first_) = &slot;
-    last_ = &slot;
+  void Chain(Entry& entry) noexcept {
+    entry.prev = last_;
+    entry.next = nullptr;
+    (last_ != nullptr ? last_->next : first_) = &entry;
+    last_ = &entry;
   }
-  void Unchain(Slot& slot) noexcept {
-    Entry& entry = slot.second;
-    (entry.prev != nullptr ? entry.prev->second.next : first_) = entry.next;
-    (entry.next != nullptr ? entry.next->second.prev : last_) = entry.prev;
+  void Unchain(Entry& entry) noexcept {
+    (entry.prev != nullptr ? entry.prev->next : first_) = entry.next;
+    (entry.next != nullptr ? entry.next->prev : last_) = entry.prev;
     entry.prev = entry.next = nullptr;
   }
 
@@ -193,11 +230,13 @@ class CBuddyList::Table {
     }
   }
 
-  void Erase(Records::iterator at) {
-    HeldBuddy removed = std::move(at->second.record);  // released after the entry is gone
-    Unindex(at->second);
-    Unchain(*at);
-    records_.erase(at);
+  void Erase(Entry** cell) {
+    Owned entry(*cell);
+    byKey_.Erase(cell);
+    HeldBuddy removed = std::move(entry->record);  // released after the entry is gone
+    Unindex(*entry);
+    Unchain(*entry);
+    entry.reset();
   }
 
   // The indexes are built at the first lookup by e-mail address or BLII, from the records as
@@ -209,8 +248,8 @@ class CBuddyList::Table {
     StopIndexing();
     indexing_ = true;
     try {
-      for (Slot* slot = first_; slot != nullptr; slot = slot->second.next)
-        Index(slot->second, slot->second.record.get(), slot->second.place);
+      for (Entry* entry = first_; entry != nullptr; entry = entry->next)
+        Index(*entry, entry->record.get(), entry->place);
     } catch (...) {
       StopIndexing();
       throw;
@@ -219,10 +258,10 @@ class CBuddyList::Table {
 
   void StopIndexing() noexcept {
     if (!indexing_) return;
-    for (Slot* slot = first_; slot != nullptr; slot = slot->second.next) {
-      if (slot->second.indexed) {
-        index_.Unfile(slot->second);
-        slot->second.indexed = false;
+    for (Entry* entry = first_; entry != nullptr; entry = entry->next) {
+      if (entry->indexed) {
+        index_.Unfile(*entry);
+        entry->indexed = false;
       }
     }
     index_.Clear();
@@ -233,21 +272,20 @@ class CBuddyList::Table {
   // Looks at the records that are not indexed and come before `found` in scan order (all of
   // them when nothing was found); the first for which `matches` is true becomes `found`.
   template <class Matches>
-  void ScanUnindexed(Slot*& found, Matches matches) {
+  void ScanUnindexed(Entry*& found, Matches matches) {
     if (unindexed_ == 0) return;
-    const std::uint64_t limit = found != nullptr ? found->second.place : nextPlace_;
-    for (Slot* slot = first_; slot != nullptr && slot->second.place < limit;
-         slot = slot->second.next) {
-      if (!slot->second.indexed && matches(slot->second.record.get())) {
-        found = slot;
+    const std::uint64_t limit = found != nullptr ? found->place : nextPlace_;
+    for (Entry* entry = first_; entry != nullptr && entry->place < limit; entry = entry->next) {
+      if (!entry->indexed && matches(entry->record.get())) {
+        found = entry;
         return;
       }
     }
   }
 
-  Records records_;
-  Slot* first_ = nullptr;
-  Slot* last_ = nullptr;
+  qo::FlatTable<Entry*> byKey_;  // owns the entries (chained from first_ in scan order)
+  Entry* first_ = nullptr;
+  Entry* last_ = nullptr;
   qo::BuddyIndex index_;
   bool indexing_ = false;        // whether the indexes exist (see Ready)
   std::size_t unindexed_ = 0;    // records left out of the indexes, once they exist
@@ -266,8 +304,8 @@ std::int32_t AppendCopies(const Table& table, std::vector<Element*>& out, Choose
   const std::size_t before = out.size();
   try {
     out.reserve(before + table.Size());
-    table.ForEach([&](const auto& slot) {
-      IBuddyProfile* record = slot.second.record.get();
+    table.ForEach([&](const auto& entry) {
+      IBuddyProfile* record = entry.record.get();
       if (!choose(record)) return;
       if (Element* copy = make(record)) out.push_back(copy);  // reserved: cannot throw
     });
@@ -296,9 +334,9 @@ CBuddyList::~CBuddyList() = default;
 // the copy, as addBuddyRecord refuses such a profile and getList hands out no copy of it.
 CBuddyList& CBuddyList::operator=(const CBuddyList& other) {
   auto copies = std::make_unique<Table>();
-  other.table_->ForEach([&](const Table::Slot& slot) {
-    HeldBuddy copy = CopyOf(slot.second.record.get());
-    if (copy) copies->Store(slot.first, std::move(copy));
+  other.table_->ForEach([&](const Table::Entry& entry) {
+    HeldBuddy copy = CopyOf(entry.record.get());
+    if (copy) copies->Store(entry.Key(), std::move(copy));
   });
   table_.swap(copies);
   return *this;
@@ -344,14 +382,14 @@ std::int32_t CBuddyList::addBuddyRecord(IBuddyProfile* profile) {
   if (profile == nullptr || !KeyOf(profile, key)) return 0;
   HeldBuddy copy = CopyOf(profile);
   if (!copy) return 0;
-  table_->Store(std::move(key), std::move(copy));
+  table_->Store(key, std::move(copy));
   return 1;
 }
 
 std::int32_t CBuddyList::removeBuddyRecord(std::int32_t blii) {
-  Table::Slot* slot = table_->FirstWithBlii(blii, false);
-  if (slot == nullptr) return 0;
-  table_->Remove(slot);
+  Table::Entry* entry = table_->FirstWithBlii(blii, false);
+  if (entry == nullptr) return 0;
+  table_->Remove(entry);
   return 1;
 }
 
@@ -361,7 +399,7 @@ std::int32_t CBuddyList::updateBuddyRecord(qo::String key, IBuddyProfile* profil
   if (profile == nullptr || table_->Find(key) == nullptr) return 0;
   HeldBuddy copy = CopyOf(profile);  // before the old record goes: it may be `profile` itself
   if (!copy) return 0;
-  table_->Store(std::move(key), std::move(copy));
+  table_->Store(key, std::move(copy));
   return 1;
 }
 
@@ -371,8 +409,8 @@ std::int32_t CBuddyList::updateBuddyRecord(IBuddyProfile*, IBuddyProfile*) { ret
 
 // A record that does not confirm it is a buddy profile ends the search with null.
 IBuddyProfile* CBuddyList::getBuddyProfileRecord(std::int32_t blii) {
-  Table::Slot* slot = table_->FirstWithBlii(blii, true);
-  return slot == nullptr ? nullptr : slot->second.record.get();
+  Table::Entry* entry = table_->FirstWithBlii(blii, true);
+  return entry == nullptr ? nullptr : entry->record.get();
 }
 
 IBuddyProfile* CBuddyList::getBuddyProfileRecord(qo::String key) {
@@ -380,8 +418,8 @@ IBuddyProfile* CBuddyList::getBuddyProfileRecord(qo::String key) {
   // The e-mail fallback, only for a text shaped like an address: an "@" that is not its first
   // character. Addresses compare exactly, letter case included.
   if (!ShapedLikeAddress(key)) return nullptr;
-  Table::Slot* slot = table_->FirstWithEmail(key);
-  return slot == nullptr ? nullptr : slot->second.record.get();
+  Table::Entry* entry = table_->FirstWithEmail(key);
+  return entry == nullptr ? nullptr : entry->record.get();
 }
 
 // --- Class operations ------------------------------------------------------------------------
@@ -395,7 +433,7 @@ void CBuddyList::updateBuddyRecord(CBuddyProfile oldProfile, CBuddyProfile newPr
 }
 
 void CBuddyList::updateBuddyRecord(qo::String key, CBuddyProfile profile) {
-  table_->Store(std::move(key), CopyOf(profile));
+  table_->Store(key, CopyOf(profile));
 }
 
 CBuddyProfile* CBuddyList::getBuddyRecord(qo::String key) {
@@ -403,8 +441,8 @@ CBuddyProfile* CBuddyList::getBuddyRecord(qo::String key) {
 }
 
 CBuddyProfile* CBuddyList::getBuddyRecord(std::int32_t blii) {
-  Table::Slot* slot = table_->FirstWithBlii(blii, false);
-  return slot == nullptr ? nullptr : dynamic_cast<CBuddyProfile*>(slot->second.record.get());
+  Table::Entry* entry = table_->FirstWithBlii(blii, false);
+  return entry == nullptr ? nullptr : dynamic_cast<CBuddyProfile*>(entry->record.get());
 }
 
 std::int32_t CBuddyList::getList(std::vector<CBuddyProfile*>& copies) {

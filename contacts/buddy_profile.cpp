@@ -10,9 +10,14 @@
 
 CBuddyProfile::CBuddyProfile() = default;
 
-// A buddy in the default state, then the source assigned to it: a copy carries what assignment
-// carries and nothing else.
-CBuddyProfile::CBuddyProfile(const CBuddyProfile& other) : CBuddyProfile() { *this = other; }
+// What assigning the source to a default buddy gives (a copy carries what assignment carries
+// and nothing else), built in place, as every list store, getList and Clone makes one. The
+// shared fields are copy-constructed and moved in: assigning into the empty texts would size
+// them by the strings' growth rule instead of exactly, which costs the allocator more.
+CBuddyProfile::CBuddyProfile(const CBuddyProfile& other) : ExtendedContainer(), buddy_(other.buddy_) {
+  SharedFields shared(other.fields_.shared);
+  fields_.shared = std::move(shared);
+}
 
 CBuddyProfile::~CBuddyProfile() = default;
 
@@ -46,11 +51,9 @@ CBuddyProfile& CBuddyProfile::operator=(const CBuddyProfile& other) {
 
 CBuddyProfile& CBuddyProfile::operator&(const CBuddyProfile& other) { return *this = other; }
 
-IBuddyProfile* CBuddyProfile::Copy() {
-  auto copy = std::make_unique<CBuddyProfile>();
-  *copy = *this;
-  return copy.release();
-}
+IBuddyProfile* CBuddyProfile::Copy() { return new CBuddyProfile(*this); }
+
+IDataContainer* CBuddyProfile::Clone() { return static_cast<IBuddyProfile*>(Copy()); }
 
 // --- IBuddyProfile_01: plain fields and the user-profile part's lists ----------------------
 

@@ -179,6 +179,9 @@ class QODATA_API CBuddyProfile
   CBuddyProfile& operator&(const CBuddyProfile& other);
   ~CBuddyProfile() override;
 
+  /// A new buddy as Copy makes it, handed out as its IBuddyProfile interface.
+  IDataContainer* Clone() override;
+
   // IBuddyProfile_01
   void SetToogleFlags(std::uint32_t flags) override;
   std::uint32_t GetToogleFlags() override;
