@@ -11,13 +11,11 @@
 CBuddyProfile::CBuddyProfile() = default;
 
 // What assigning the source to a default buddy gives (a copy carries what assignment carries
-// and nothing else), built in place, as every list store, getList and Clone makes one. The
-// shared fields are copy-constructed and moved in: assigning into the empty texts would size
-// them by the strings' growth rule instead of exactly, which costs the allocator more.
-CBuddyProfile::CBuddyProfile(const CBuddyProfile& other) : ExtendedContainer(), buddy_(other.buddy_) {
-  SharedFields shared(other.fields_.shared);
-  fields_.shared = std::move(shared);
-}
+// and nothing else), built in place in one step, as every list store, getList and Clone makes
+// one: the carried fields are copy-constructed (assigning them into empty texts would size the
+// texts by the strings' growth rule, which costs the allocator more).
+CBuddyProfile::CBuddyProfile(const CBuddyProfile& other)
+    : ExtendedContainer(other.fields_.shared), buddy_(other.buddy_) {}
 
 CBuddyProfile::~CBuddyProfile() = default;
 

@@ -20,6 +20,12 @@ static_assert(std::is_nothrow_move_assignable_v<CUserProfile::Fields>);
 
 CUserProfile::CUserProfile() = default;
 
+// Every member after the shared part keeps its default member initialiser.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+CUserProfile::CUserProfile(const SharedFields& shared) : fields_{shared} {}
+#pragma GCC diagnostic pop
+
 // Assignment onto a default profile is a copy of every field.
 CUserProfile::CUserProfile(const CUserProfile& other) : Container(other), fields_(other.fields_) {}
 

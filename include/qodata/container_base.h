@@ -172,6 +172,8 @@ class ExtendedContainer : public Interfaces..., public Base {
 
  protected:
   ExtendedContainer() = default;
+  /// The base class's own constructors, for a class that builds its base part in one step.
+  using Base::Base;
   /// A copy of the base class's part, with a holder count of its own.
   ExtendedContainer(const ExtendedContainer& other) : Base(other) {}
   /// Assignment is the base class's.

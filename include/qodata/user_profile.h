@@ -380,6 +380,9 @@ class QODATA_API CUserProfile
   const Fields& fields() const { return fields_; }
 
  protected:
+  /// A default profile but for a copy of `shared`: what the buddy profile's copy starts from.
+  explicit CUserProfile(const SharedFields& shared);
+
   // Protected so that the buddy profile, built on this class, reaches the shared part.
   Fields fields_;
   /// Tells the buddy-list index that files this profile, if any, that the e-mail address, the
