@@ -177,7 +177,9 @@ class CBuddyList::Table {
     Owned entry(new (block) Entry());
     entry->hash = hash;
     entry->keyLength = key.size();
-    if (!key.empty()) std::memcpy(static_cast<char*>(block) + sizeof(Entry), key.data(), key.size() * sizeof(char16_t));
+    if (!key.empty())
+      std::memcpy(static_cast<char*>(block) + sizeof(Entry), key.data(),
+                  key.size() * sizeof(char16_t));
     return entry;
   }
 
