@@ -40,19 +40,8 @@ struct Bytes {
 // caption is an ordinal (an icon) with creation data, and a text-named class.
 std::vector<std::uint8_t> Classic() {
   Bytes b;
-  b.D(0x80C80040)
-      .D(0x10)
-      .W(2)
-      .W(1)
-      .W(2)
-      .W(200)
-      .W(100)
-      .W(0xFFFF)
-      .W(5)
-      .T(u"Cls")
-      .T(u"Hi")
-      .W(8)
-      .T(u"F");
+  b.D(0x80C80040).D(0x10).W(2).W(1).W(2).W(200).W(100);  // style, items, place and size
+  b.W(0xFFFF).W(5).T(u"Cls").T(u"Hi").W(8).T(u"F");      // menu, class, title and font
   b.Align().D(0x50000003).D(0x200).W(0xFFFE).W(4).W(50).W(14).W(0xFFFF).W(0xFFFF).W(0x80);
   b.W(0xFFFF).W(7).W(2).W(0xBBAA);
   b.Align().D(0x50000000).D(0).W(1).W(1).W(2).W(2).W(9).T(u"QodataSwatch").T(u"T").W(0);
