@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialog_template.h"
@@ -17,7 +19,7 @@ using namespace qo::dialog;
 
 // A dialog resource of a fixture module.
 struct DialogResource {
-  std::string fixture;
+  std::filesystem::path fixture;
   std::uint16_t id;
   WORD language;
 };
@@ -25,25 +27,8 @@ struct DialogResource {
 // The class that the fixtures name by text; Windows creates a control only of a known class.
 constexpr wchar_t kSwatchClass[] = L"QodataSwatch";
 
-std::wstring FixtureDir() {
-  const std::string narrow = QODATA_FIXTURE_DIR;
-  return std::wstring(narrow.begin(), narrow.end());
-}
-
-std::vector<std::wstring> FixtureModules() {
-  std::vector<std::wstring> names;
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((FixtureDir() + L"/*.res").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    names.push_back(found.cFileName);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
-
-HMODULE LoadFixture(const std::wstring& name) {
-  return LoadLibraryExW((FixtureDir() + L"/" + name).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+HMODULE LoadFixture(const std::filesystem::path& file) {
+  return LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
 }
 
 BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) {
@@ -65,14 +50,15 @@ BOOL CALLBACK CollectName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR li
 
 std::vector<DialogResource> AllDialogs() {
   std::vector<DialogResource> dialogs;
-  for (const std::wstring& name : FixtureModules()) {
-    HMODULE module = LoadFixture(name);
+  for (const auto& entry : std::filesystem::directory_iterator(QODATA_FIXTURE_DIR)) {
+    if (entry.path().extension() != ".res") continue;
+    HMODULE module = LoadFixture(entry.path());
     if (module == nullptr) continue;
     std::vector<DialogResource> found;
     EnumResourceNamesW(module, MAKEINTRESOURCEW(5), CollectName,
                        reinterpret_cast<LONG_PTR>(&found));
     for (DialogResource& dialog : found) {
-      dialog.fixture.assign(name.begin(), name.end());
+      dialog.fixture = entry.path();
       dialogs.push_back(dialog);
     }
     FreeLibrary(module);
@@ -143,13 +129,10 @@ Expected Adjusted(HWND dialog, const DialogItem& item, const std::wstring& class
   return e;
 }
 
-std::string Describe(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
-}
+auto Edges(const RECT& r) { return std::tuple(r.left, r.top, r.right, r.bottom); }
 
 void CompareWithWindows(const DialogResource& resource) {
-  HMODULE module = LoadFixture(std::wstring(resource.fixture.begin(), resource.fixture.end()));
+  HMODULE module = LoadFixture(resource.fixture);
   ASSERT_NE(module, nullptr);
   HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(resource.id),
                                 resource.language);
@@ -174,7 +157,7 @@ void CompareWithWindows(const DialogResource& resource) {
   GetClientRect(window, &client);
   RECT size{0, 0, dialog->cx, dialog->cy};
   MapDialogRect(window, &size);
-  EXPECT_EQ(Describe(client), Describe(size)) << "client area";
+  EXPECT_EQ(Edges(client), Edges(size)) << "client area";
 
   std::size_t index = 0;
   for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
@@ -203,7 +186,7 @@ void CompareWithWindows(const DialogResource& resource) {
       EXPECT_LE(actual.bottom, wanted.bottom) << "rounded down to whole items";
       actual.bottom = wanted.bottom;
     }
-    EXPECT_EQ(Describe(actual), Describe(wanted));
+    EXPECT_EQ(Edges(actual), Edges(wanted));
   }
   EXPECT_EQ(index, dialog->items.size()) << "child windows";
   DestroyWindow(window);
@@ -219,8 +202,8 @@ TEST(DialogsUnderWindows, EveryFixtureDialogAgreesWithTheReader) {
   const std::vector<DialogResource> dialogs = AllDialogs();
   ASSERT_GE(dialogs.size(), 3u) << "the fixtures' dialogs were not found";
   for (const DialogResource& dialog : dialogs) {
-    SCOPED_TRACE(dialog.fixture + ", dialog " + std::to_string(dialog.id) + ", language " +
-                 std::to_string(dialog.language));
+    SCOPED_TRACE(dialog.fixture.filename().string() + ", dialog " + std::to_string(dialog.id) +
+                 ", language " + std::to_string(dialog.language));
     CompareWithWindows(dialog);
   }
 }
