@@ -54,7 +54,7 @@ TEST(XmppConnProperties, DefaultsAndTheBoshServerIsTheServer) {
                        properties.GetEncryptType(), properties.IsPlainTextAllowed(),
                        properties.IsSSLWarningIgnored(), properties.IsWeb()),
             std::tuple(String(u"Home"), 5223, 120000u, 3, 1, 0, 0));
-  properties.SetBoshServer(u"bosh.example");
+  properties.SetBoshServer(u"bosh.example");  // the BOSH server is the server
   EXPECT_EQ(properties.GetServer(), u"bosh.example");
   properties.SetServer(u"direct.example");
   EXPECT_EQ(properties.GetBoshServer(), u"direct.example");
@@ -67,14 +67,12 @@ TEST(XmppConnProperties, CompareIgnoresCaseOnlyInTheThreeTexts) {
   base->SetDomain(u"Example.ORG");
   base->SetResource(u"Home");
   base->SetServer(u"XMPP.example.org");
-  EXPECT_EQ(base->Compare(base), 1);
-  EXPECT_EQ(base->Compare(nullptr), 0);  // nothing to compare with
+  EXPECT_EQ(std::tuple(base->Compare(base), base->Compare(nullptr)), std::tuple(1, 0));  // null: 0
   CXMPPConnProperties other(*base);
   other.SetDomain(u"example.org");
   other.SetResource(u"HOME");
   other.SetServer(u"xmpp.EXAMPLE.org");
-  EXPECT_EQ(base->Compare(&other), 1);
-  EXPECT_EQ(other.Compare(base), 1);
+  EXPECT_EQ(std::tuple(base->Compare(&other), other.Compare(base)), std::tuple(1, 1));
 
   // Each field alone makes a difference, both ways.
   void (*const changes[])(CXMPPConnProperties&) = {
@@ -95,8 +93,7 @@ TEST(XmppConnProperties, CompareIgnoresCaseOnlyInTheThreeTexts) {
     SCOPED_TRACE(&change - changes);
     CXMPPConnProperties changed(*base);
     change(changed);
-    EXPECT_EQ(base->Compare(&changed), 0);
-    EXPECT_EQ(changed.Compare(base), 0);
+    EXPECT_EQ(std::tuple(base->Compare(&changed), changed.Compare(base)), std::tuple(0, 0));
   }
   base->Release();
 }

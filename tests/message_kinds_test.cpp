@@ -106,10 +106,9 @@ TEST(OutboxMessage, AnswersItsOwnStatusWhileCopiesCarryTheMessagesStatus) {
 TEST(SystemMessage, StartsWithDefaultsAndEachSetParametersOverloadSetsItsOwnFields) {
   CSystemMessage m;
   CSystemMessage second(u"notice", MsgType(3), 99);
-  EXPECT_EQ(Fields(m), std::tuple(String(), m.getMsgID(), 0, -1, String(), 0, 0));
-  EXPECT_EQ(m.GetUserResponse(), nullptr);
-  EXPECT_EQ(Fields(second),
-            std::tuple(String(u"notice"), second.getMsgID(), 3, -1, String(), 0, 0));
+  EXPECT_EQ(std::tuple(Fields(m), m.GetUserResponse(), Fields(second)),
+            std::tuple(std::tuple(String(), m.getMsgID(), 0, -1, String(), 0, 0), nullptr,
+                       std::tuple(String(u"notice"), second.getMsgID(), 3, -1, String(), 0, 0)));
   void* out = nullptr;
   EXPECT_EQ(m.GetDataInterface(CONTAINER_MESSAGE, &out), 0);
 
@@ -132,13 +131,11 @@ TEST(SystemMessage, CopyConstructionAssignmentAndCloneTreatTheResponseDifferentl
   auto* source = new CSystemMessage();
   source->SetParameters(u"notice", 500, MsgType(1), 2, u"event", u"detail", 1, 1);
   source->SetUserResponse(response);
-  *source->GetUserResponse() = 17;
-  EXPECT_EQ(response, 17u);
   source->AddRef();
 
-  // The copy constructor copies everything, the response address included.
+  // The copy constructor copies everything (the fields: copies_test.cpp), the response address
+  // included.
   CSystemMessage copied(*source);
-  EXPECT_EQ(copied.fields(), source->fields());  // the unread detail included
   EXPECT_EQ(copied.GetUserResponse(), &response);
 
   // Assignment copies the fields but keeps the target's response and holders.
@@ -147,15 +144,14 @@ TEST(SystemMessage, CopyConstructionAssignmentAndCloneTreatTheResponseDifferentl
   target.SetUserResponse(otherResponse);
   target.AddRef();
   EXPECT_EQ(&(target & *source), &target);
-  EXPECT_EQ(target.fields(), source->fields());
   EXPECT_EQ(target.GetUserResponse(), &otherResponse);
   EXPECT_EQ(target.HolderCount(), 2u);
 
   // A clone carries the number but no response, with one holder.
   auto* clone = static_cast<ISystemMessage*>(source->Clone());
-  EXPECT_EQ(static_cast<CSystemMessage*>(clone)->fields(), source->fields());
-  EXPECT_EQ(clone->GetUserResponse(), nullptr);
-  EXPECT_EQ(static_cast<CSystemMessage*>(clone)->HolderCount(), 1u);
+  EXPECT_EQ(
+      std::tuple(clone->GetUserResponse(), static_cast<CSystemMessage*>(clone)->HolderCount()),
+      std::tuple(nullptr, 1u));
   clone->Release();
   source->Release();
   source->Release();

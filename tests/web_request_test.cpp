@@ -66,8 +66,7 @@ auto Plain(IWebRequest& r) {
 
 TEST(WebRequest, BodyKeepsATrailingZeroAndSurvivesAnEmptySetBody) {
   CWebRequest request;
-  EXPECT_EQ(request.GetBody(), nullptr);
-  EXPECT_EQ(request.GetBodyLength(), 0u);
+  EXPECT_EQ(std::tuple(request.GetBody(), request.GetBodyLength()), std::tuple(nullptr, 0u));
   const std::uint8_t abc[] = {'a', 'b', 'c'};
   const std::uint8_t z[] = {'z'};
   // No bytes (null data or length 0) leave the body as it was; flags and type always change.
