@@ -88,7 +88,6 @@ TEST(BuddyProfile, CloneAndCopyCarryOnlyTheBuddyFields) {
     EXPECT_EQ(copy.getStatusMessage(), u"back");
     made->Release();
   }
-  EXPECT_EQ(source->getTheme(), u"dark");
   source->Release();
 }
 
@@ -115,12 +114,10 @@ TEST(BuddyProfile, AssignmentKeepsHoldersAndPresenceAndAppendsLists) {
   target.SetPresence({static_cast<tagSTATUS>(3), u"", 9, u"ignored"});
   EXPECT_EQ(target.getStatusMessage(), u"away");
 
-  // operator& does the same and returns the target; self-assignment changes nothing.
-  CBuddyProfile other;
-  EXPECT_EQ(&(other & *source), &other);
-  const CBuddyProfile& sameOther = other;
-  other = sameOther;
-  EXPECT_EQ(other.buddyFields(), kFilled);
+  // Self-assignment changes nothing (operator&: copies_test.cpp).
+  const CBuddyProfile& same = target;
+  target = same;
+  EXPECT_EQ(target.buddyFields(), appended);
 
   // A copy construction leaves the fields assignment skips fresh.
   CBuddyProfile constructed(target);
