@@ -17,7 +17,6 @@ class Input {
   Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
   bool empty() const { return at_ >= size_; }
-  std::size_t left() const { return size_ - at_; }
 
   std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
   std::uint16_t Word() { return static_cast<std::uint16_t>(Byte() | (Byte() << 8)); }

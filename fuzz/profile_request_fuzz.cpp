@@ -22,12 +22,8 @@ qo::String Key(qo::fuzz::Input& input) {
   qo::String key = kKnownKeys[choice % kKnownKeys.size()];
   const std::uint32_t flips = input.Number();
   for (std::size_t i = 0; i < key.size() && i < 32; ++i) {
-    if ((flips >> i) & 1u) {
-      if (key[i] >= u'a' && key[i] <= u'z')
-        key[i] = static_cast<char16_t>(key[i] - 32);
-      else if (key[i] >= u'A' && key[i] <= u'Z')
-        key[i] = static_cast<char16_t>(key[i] + 32);
-    }
+    const char16_t lower = key[i] | 0x20;
+    if (((flips >> i) & 1u) != 0 && lower >= u'a' && lower <= u'z') key[i] ^= 0x20;
   }
   return key;
 }
