@@ -127,19 +127,12 @@ TEST(AllocationFailure, CopiesLeaveTheSource) {
 
   // The typed copies with code of their own (CAds and CCredit copy by Clone, CPluginUIElement
   // by its copy constructor, both checked above).
-  using Copy = IDataContainer* (*)(IDataContainer*);
-  const std::pair<tagCONTAINER_DATATYPE, Copy> typed[] = {
-      {CONTAINER_BUDDY_PROFILE,
-       [](IDataContainer* c) -> IDataContainer* { return View<IBuddyProfile>(c)->Copy(); }},
-      {CONTAINER_MESSAGE,
-       [](IDataContainer* c) -> IDataContainer* { return View<IMessage>(c)->Copy(); }},
-      {CONTAINER_PLUGIN_WINDOW_ELEMENT,
-       [](IDataContainer* c) -> IDataContainer* { return View<IPluginWindowElement>(c)->Copy(); }},
-  };
-  for (const auto& [code, copy] : typed) {
-    ExpectFailureSafeOn("Copy", code,
-                        [copy = copy](Owned& source) { copy(source.get())->Release(); });
-  }
+  ExpectFailureSafeOn("Copy", CONTAINER_BUDDY_PROFILE,
+                      [](Owned& s) { View<IBuddyProfile>(s.get())->Copy()->Release(); });
+  ExpectFailureSafeOn("Copy", CONTAINER_MESSAGE,
+                      [](Owned& s) { View<IMessage>(s.get())->Copy()->Release(); });
+  ExpectFailureSafeOn("Copy", CONTAINER_PLUGIN_WINDOW_ELEMENT,
+                      [](Owned& s) { View<IPluginWindowElement>(s.get())->Copy()->Release(); });
 }
 
 TEST(AllocationFailure, AssignmentsGiveTheStrongGuarantee) {
