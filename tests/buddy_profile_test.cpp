@@ -1,13 +1,10 @@
-// The buddy profile: its starting state, what assignment, Clone and Copy carry (and what they
-// leave at the start values), and its lists.
+// The buddy profile: its starting state and what assignment, Clone and Copy carry (and what
+// they leave at the start values).
 #include <gtest/gtest.h>
 
 #include "qodata/buddy_profile.h"
 
 namespace {
-
-using qo::String;
-using qo::StringList;
 
 // A buddy with the fields a copy carries and those it does not set.
 CBuddyProfile* MakeFilledBuddy() {
@@ -125,18 +122,6 @@ TEST(BuddyProfile, AssignmentKeepsHoldersAndPresenceAndAppendsLists) {
   EXPECT_EQ(constructed.buddyFields(), appended);
   source->Release();
   target.Release();
-}
-
-TEST(BuddyProfile, GroupListSetterCopiesItsArgumentAndTheGetterLendsTheList) {
-  CBuddyProfile buddy;
-  buddy.setGroupList({u"x", u"y", u"z", u"w"});
-  StringList groups = {u"Friends", u"Work", u"Family"};
-  buddy.setGroupList(groups);
-  groups.push_back(u"Later");
-  buddy.setGroupList(buddy.getGroupList());  // passing the buddy's own list is safe
-  EXPECT_EQ(buddy.getGroupList(), (StringList{u"Friends", u"Work", u"Family"}));
-  buddy.getGroupList().push_back(u"Direct");
-  EXPECT_EQ(buddy.getGroupList().back(), u"Direct");
 }
 
 }  // namespace
