@@ -50,26 +50,6 @@ TEST_F(AppCom, HoldersVersionAndExactlyThreeIdentifiers) {
   EXPECT_EQ(out, static_cast<void*>(&almost)) << "nothing written for an unknown identifier";
 }
 
-TEST_F(AppCom, CreateContainerMakesEveryCodeBut26And31) {
-  EXPECT_EQ(factory()->CreateContainer(CONTAINER_WEB_REQUEST, nullptr), 0);
-  for (int code = -1; code <= 40; ++code) {
-    SCOPED_TRACE(code);
-    const auto typed = static_cast<tagCONTAINER_DATATYPE>(code);
-    IDataContainer* made = reinterpret_cast<IDataContainer*>(app);
-    if (code < 1 || code > 34 || code == 26 || code == 31) {
-      EXPECT_EQ(factory()->CreateContainer(typed, &made), 0);
-      EXPECT_EQ(made, nullptr);
-      continue;
-    }
-    ASSERT_EQ(factory()->CreateContainer(typed, &made), 1);
-    void* selected = nullptr;
-    ASSERT_EQ(made->GetDataInterface(typed, &selected), 1);
-    EXPECT_EQ(selected, made) << "the pointer written is the interface the code selects";
-    made->Release();
-    made->Release();
-  }
-}
-
 TEST_F(AppCom, ReleaseContainerGivesBackOneHolderWithoutClearing) {
   g_probesDestroyed = 0;
   auto* probe = new Probe();

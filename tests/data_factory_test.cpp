@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "framework/app_com.h"
 #include "probe_containers.h"
 #include "qodata/data_factory.h"
 
@@ -39,28 +40,43 @@ TEST(DataFactory, ExportedFunctionsGiveIndependentFactoriesAndCopyCopiesNothing)
   survivor->Release();
 }
 
-TEST(DataFactory, CreateInstanceMakesExactlyItsCodesAsTheSelectedInterface) {
+// The data factory makes the codes of kFactoryCodes; the application-communication object's
+// catalogue every code from 1 to 34 but 26 and 31.
+TEST(DataFactory, BothFactoriesMakeExactlyTheirCodesAsTheSelectedInterface) {
   CDataFactory factory;
+  void* object = nullptr;
+  ASSERT_EQ(CreateAppComInstance(&object), S_OK);
+  auto* app = static_cast<IApplicationCom*>(object);
+  auto* catalogue = static_cast<IDataFactory2*>(app);
   EXPECT_EQ(factory.CreateInstance(CONTAINER_MESSAGE, nullptr), 0);
+  EXPECT_EQ(catalogue->CreateContainer(CONTAINER_WEB_REQUEST, nullptr), 0);
   for (int code = -1; code <= 40; ++code) {
-    SCOPED_TRACE(code);
     const auto typed = static_cast<tagCONTAINER_DATATYPE>(code);
-    IDataContainer* made = reinterpret_cast<IDataContainer*>(&factory);
-    if (kFactoryCodes.count(code) == 0) {
-      EXPECT_EQ(factory.CreateInstance(typed, &made), 0);
-      EXPECT_EQ(made, nullptr) << "codes it does not make write null";
-      continue;
+    for (bool fromApp : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "code " << code << (fromApp ? " from app-com" : ""));
+      const bool makes = fromApp ? code >= 1 && code <= 34 && code != 26 && code != 31
+                                 : kFactoryCodes.count(code) != 0;
+      IDataContainer* made = reinterpret_cast<IDataContainer*>(&factory);
+      EXPECT_EQ(
+          fromApp ? catalogue->CreateContainer(typed, &made) : factory.CreateInstance(typed, &made),
+          makes ? 1 : 0);
+      if (!makes) {
+        EXPECT_EQ(made, nullptr) << "codes it does not make write null";
+        continue;
+      }
+      ASSERT_NE(made, nullptr);
+      // 27 and 32 select the message's added interfaces; every other code is its class's own.
+      if (!fromApp) {
+        EXPECT_EQ(made->GetType(), code == 27 || code == 32 ? CONTAINER_MESSAGE : typed);
+      }
+      void* selected = nullptr;
+      ASSERT_EQ(made->GetDataInterface(typed, &selected), 1);
+      EXPECT_EQ(selected, made) << "the pointer written is the interface the code selects";
+      made->Release();
+      EXPECT_EQ(made->Release(), 1);
     }
-    ASSERT_EQ(factory.CreateInstance(typed, &made), 1);
-    ASSERT_NE(made, nullptr);
-    // 27 and 32 select the message's added interfaces; every other code is its class's own.
-    EXPECT_EQ(made->GetType(), code == 27 || code == 32 ? CONTAINER_MESSAGE : typed);
-    void* selected = nullptr;
-    ASSERT_EQ(made->GetDataInterface(typed, &selected), 1);
-    EXPECT_EQ(selected, made) << "the pointer written is the interface the code selects";
-    made->Release();
-    EXPECT_EQ(made->Release(), 1);
   }
+  DestroyAppComInstance(&app);
 }
 
 TEST(DataFactory, ReleaseInstanceDestroysOutrightOnlyItsCodes) {
