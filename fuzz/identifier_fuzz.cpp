@@ -2,6 +2,8 @@
 // cut exactly where a transport suffix begins when it was cut, and the unified-account flag
 // follows its first two characters. A buddy on a transport network hands it out with its
 // network's suffix after the part before the first "@".
+#include <iterator>
+
 #include "contacts/transport_suffix.h"
 #include "fuzz_input.h"
 #include "platform/contract.h"
@@ -20,10 +22,7 @@ qo::String Identifier(qo::fuzz::Input& input) {
   const std::size_t pieces = input.Pick(8);
   for (std::size_t i = 0; i < pieces; ++i) {
     const std::uint8_t choice = input.Byte();
-    if (choice >= 0xE0)
-      text += input.Text(6);
-    else
-      text += kPieces[choice % (sizeof kPieces / sizeof kPieces[0])];
+    text += choice >= 0xE0 ? input.Text(6) : qo::String(kPieces[choice % std::size(kPieces)]);
   }
   return text;
 }

@@ -62,9 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   qo::StringMap kept;
   profile.GetProfileRqst(kept);
   if (kept.size() != request.size()) qo::fuzz::Fail("kept request has other keys");
-  for (const auto& [key, value] : request) {
-    if (kept.count(key) == 0) qo::fuzz::Fail("a key of the request was not kept");
-  }
+  for (const auto& entry : request)
+    if (kept.count(entry.first) == 0) qo::fuzz::Fail("a key of the request was not kept");
   if (apply && request.size() == 1 && request.count(u"first_name") == 1 &&
       profile.getFirstName() != request.at(u"first_name")) {
     qo::fuzz::Fail("first_name not applied");

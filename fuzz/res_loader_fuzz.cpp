@@ -2,6 +2,7 @@
 // lies inside the bytes (AddressSanitizer sees a read past them), bitmaps made from it are
 // all deleted again, and a window element loads its dialog and control bitmaps from it.
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 #include "fuzz_input.h"
@@ -24,12 +25,6 @@ std::vector<std::uint16_t> CandidateNames(const std::uint8_t* data, std::size_t 
   return names;
 }
 
-unsigned Touch(const std::uint8_t* bytes, std::size_t size) {
-  unsigned sum = 0;
-  for (std::size_t i = 0; i < size; ++i) sum += bytes[i];
-  return sum;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -47,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if ((bytes == nullptr) != (resource == nullptr || length == 0)) {
         qo::fuzz::Fail("found with bytes but not loaded, or loaded without bytes");
       }
-      if (bytes != nullptr) sum += Touch(bytes, length);
+      if (bytes != nullptr) sum = std::accumulate(bytes, bytes + length, sum);
     }
     if (HBITMAP bitmap = LoadBitmap(module, name)) {
       const std::vector<std::uint8_t> bitmapBytes = BitmapBytes(bitmap);
-      sum += Touch(bitmapBytes.data(), bitmapBytes.size());
+      sum = std::accumulate(bitmapBytes.begin(), bitmapBytes.end(), sum);
       if (DeleteObject(bitmap) != 1 || DeleteObject(bitmap) != 0) qo::fuzz::Fail("delete");
     }
 

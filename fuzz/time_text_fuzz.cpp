@@ -17,13 +17,12 @@ void CheckRoundTrip(const qo::String& text, qo::Time time) {
     if (unit < u'0' || unit > u'9') return;
   }
   const auto field = [&text](int i) { return (text[2 * i] - u'0') * 10 + text[2 * i + 1] - u'0'; };
-  std::tm expected{};
-  expected.tm_year = 100 + field(0);
-  expected.tm_mon = field(1) - 1;
-  expected.tm_mday = field(2);
-  expected.tm_hour = field(3);
-  expected.tm_min = field(4);
-  expected.tm_sec = field(5);
+  std::tm expected{.tm_sec = field(5),
+                   .tm_min = field(4),
+                   .tm_hour = field(3),
+                   .tm_mday = field(2),
+                   .tm_mon = field(1) - 1,
+                   .tm_year = 100 + field(0)};
   if (timegm(&expected) != static_cast<std::time_t>(time)) qo::fuzz::Fail("read back differs");
 }
 
