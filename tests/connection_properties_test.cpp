@@ -3,7 +3,6 @@
 
 #include <tuple>
 
-#include "framework/catalogue.h"
 #include "qodata/connection.h"
 
 namespace {
@@ -40,62 +39,51 @@ TEST(ConnectionProperties, DefaultsAndEverySetting) {
   source.setUrl(u"http://config");
   source.setRetries(7);
   source.SetAutoconfigureStatus(-2);
-  const auto filled =
-      std::tuple(String(u"host"), -1, 4, 0, String(u"proxy"), 8080, 2, String(u"user"),
-                 String(u"secret"), true, true, String(u"http://config"), 7, -2, 0, 0);
-  EXPECT_EQ(Settings(source), filled);
+  EXPECT_EQ(Settings(source),
+            std::tuple(String(u"host"), -1, 4, 0, String(u"proxy"), 8080, 2, String(u"user"),
+                       String(u"secret"), true, true, String(u"http://config"), 7, -2, 0, 0));
 }
 
-TEST(XmppConnProperties, DefaultsAndTheBoshServerIsTheServer) {
-  CXMPPConnProperties properties;
-  EXPECT_FALSE(properties.GetDomain().empty());  // the deployment's defaults
-  EXPECT_FALSE(properties.GetServer().empty());
-  EXPECT_EQ(std::tuple(properties.GetResource(), properties.GetPort(), properties.GetTimeout(),
-                       properties.GetEncryptType(), properties.IsPlainTextAllowed(),
-                       properties.IsSSLWarningIgnored(), properties.IsWeb()),
+TEST(XmppConnProperties, DefaultsOneServerAndCompareIgnoringCaseInTheThreeTexts) {
+  using Xmpp = CXMPPConnProperties;
+  Xmpp base;
+  EXPECT_FALSE(base.GetDomain().empty());  // the deployment's defaults
+  EXPECT_FALSE(base.GetServer().empty());
+  EXPECT_EQ(std::tuple(base.GetResource(), base.GetPort(), base.GetTimeout(), base.GetEncryptType(),
+                       base.IsPlainTextAllowed(), base.IsSSLWarningIgnored(), base.IsWeb()),
             std::tuple(String(u"Home"), 5223, 120000u, 3, 1, 0, 0));
-  properties.SetBoshServer(u"bosh.example");  // the BOSH server is the server
-  EXPECT_EQ(properties.GetServer(), u"bosh.example");
-  properties.SetServer(u"direct.example");
-  EXPECT_EQ(properties.GetBoshServer(), u"direct.example");
-}
+  base.SetBoshServer(u"bosh.example");  // the BOSH server is the server
+  EXPECT_EQ(base.GetServer(), u"bosh.example");
+  base.SetServer(u"XMPP.example.org");
+  EXPECT_EQ(base.GetBoshServer(), u"XMPP.example.org");
 
-TEST(XmppConnProperties, CompareIgnoresCaseOnlyInTheThreeTexts) {
-  auto* base = static_cast<CXMPPConnProperties*>(
-      static_cast<IXMPPConnProperties*>(qo::MakeContainer(CONTAINER_XMPP_CONN_PROPERTIES)));
-  ASSERT_NE(base, nullptr);
-  base->SetDomain(u"Example.ORG");
-  base->SetResource(u"Home");
-  base->SetServer(u"XMPP.example.org");
-  EXPECT_EQ(std::tuple(base->Compare(base), base->Compare(nullptr)), std::tuple(1, 0));  // null: 0
-  CXMPPConnProperties other(*base);
+  base.SetDomain(u"Example.ORG");
+  EXPECT_EQ(std::tuple(base.Compare(&base), base.Compare(nullptr)), std::tuple(1, 0));  // null: 0
+  Xmpp other(base);
   other.SetDomain(u"example.org");
   other.SetResource(u"HOME");
   other.SetServer(u"xmpp.EXAMPLE.org");
-  EXPECT_EQ(std::tuple(base->Compare(&other), other.Compare(base)), std::tuple(1, 1));
+  EXPECT_EQ(std::tuple(base.Compare(&other), other.Compare(&base)), std::tuple(1, 1));
 
   // Each field alone makes a difference, both ways.
-  void (*const changes[])(CXMPPConnProperties&) = {
-      [](CXMPPConnProperties& p) { p.SetDomain(u"example.net"); },
-      [](CXMPPConnProperties& p) { p.SetResource(u"Work"); },
-      [](CXMPPConnProperties& p) { p.SetPort(5222); },
-      [](CXMPPConnProperties& p) { p.SetServer(u"other.example.org"); },
-      [](CXMPPConnProperties& p) { p.SetBoshServer(u"bosh.example.org"); },
-      [](CXMPPConnProperties& p) { p.SetTimeout(1); },
-      [](CXMPPConnProperties& p) { p.SetSLLWarningIgnored(1); },
-      [](CXMPPConnProperties& p) { p.SetPlainTextAllowed(2); },  // not a bool
-      [](CXMPPConnProperties& p) { p.SetWeb(1); },
-      [](CXMPPConnProperties& p) {
-        p.SetEncryptionType(static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(1));
-      },
+  void (*const changes[])(Xmpp&) = {
+      [](Xmpp& p) { p.SetDomain(u"example.net"); },
+      [](Xmpp& p) { p.SetResource(u"Work"); },
+      [](Xmpp& p) { p.SetPort(5222); },
+      [](Xmpp& p) { p.SetServer(u"other.example.org"); },
+      [](Xmpp& p) { p.SetBoshServer(u"bosh.example.org"); },
+      [](Xmpp& p) { p.SetTimeout(1); },
+      [](Xmpp& p) { p.SetSLLWarningIgnored(1); },
+      [](Xmpp& p) { p.SetPlainTextAllowed(2); },  // not a bool
+      [](Xmpp& p) { p.SetWeb(1); },
+      [](Xmpp& p) { p.SetEncryptionType(static_cast<tagXMPPCONN_ENCRYPTION_TYPE>(1)); },
   };
   for (const auto& change : changes) {
     SCOPED_TRACE(&change - changes);
-    CXMPPConnProperties changed(*base);
+    Xmpp changed(base);
     change(changed);
-    EXPECT_EQ(std::tuple(base->Compare(&changed), changed.Compare(base)), std::tuple(0, 0));
+    EXPECT_EQ(std::tuple(base.Compare(&changed), changed.Compare(&base)), std::tuple(0, 0));
   }
-  base->Release();
 }
 
 }  // namespace
