@@ -12,9 +12,10 @@
 namespace qo::test {
 
 // The slot index, or -1 if the pointer does not designate a virtual function.
-template <class MemberFunction>
-long SlotOf(MemberFunction function) {
-  static_assert(sizeof(MemberFunction) == 2 * sizeof(std::uintptr_t), "Itanium member pointer");
+// (Signature names one overload by its function type, as in SlotOf<void(int)>(&I::Set).)
+template <class Signature, class Class>
+long SlotOf(Signature Class::*function) {
+  static_assert(sizeof function == 2 * sizeof(std::uintptr_t), "Itanium member pointer");
   std::uintptr_t raw = 0;
   std::memcpy(&raw, &function, sizeof raw);
   if ((raw & 1u) == 0) return -1;
@@ -38,15 +39,6 @@ inline void ExpectConsecutiveSlots(const char* interfaceName, long first,
 
 }  // namespace qo::test
 
-// EXPECT that Interface::Operation sits at the slot.
-#define EXPECT_SLOT(Interface, Operation, slot) \
-  EXPECT_EQ(::qo::test::SlotOf(&Interface::Operation), (slot)) << #Interface "::" #Operation
-
-// The same for one overload, named by its member-function type.
-#define EXPECT_OVERLOAD_SLOT(Interface, Operation, Signature, slot)                    \
-  EXPECT_EQ(::qo::test::SlotOf(static_cast<Signature>(&Interface::Operation)), (slot)) \
-      << #Interface "::" #Operation " " #Signature
-
 // EXPECT that the operations (none of them overloaded) stand in consecutive slots from
 // `first` on, in the order listed: EXPECT_SLOTS(IMessageList, 5, AddHead, clear, GetSize).
 #define EXPECT_SLOTS(Interface, first, ...)             \
@@ -59,8 +51,16 @@ inline void ExpectConsecutiveSlots(const char* interfaceName, long first,
   EXPECT_SLOTS(Interface, 0, GetType, Clone, GetDataInterface, AddRef, \
                Release __VA_OPT__(, ) __VA_ARGS__)
 
+// The same for overloads of one operation, each named by its function type:
+// EXPECT_OVERLOAD_SLOTS(IMessage, setTimeStamp, 13, void(qo::String), void(qo::Time)).
+#define EXPECT_OVERLOAD_SLOTS(Interface, Operation, first, ...) \
+  ::qo::test::ExpectConsecutiveSlots(                           \
+      #Interface, first, {QO_SLOT_FOR_EACH(QO_SLOT_OVERLOAD, Interface::Operation, __VA_ARGS__)})
+
 #define QO_SLOT_ENTRY(Interface, Operation) \
   ::qo::test::SlotEntry{#Operation, ::qo::test::SlotOf(&Interface::Operation)},
+#define QO_SLOT_OVERLOAD(Operation, Signature) \
+  ::qo::test::SlotEntry{#Operation #Signature, ::qo::test::SlotOf<Signature>(&Operation)},
 
 // A preprocessor loop over up to 256 arguments (C++20 __VA_OPT__).
 #define QO_SLOT_PARENS ()

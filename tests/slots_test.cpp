@@ -69,14 +69,11 @@ TEST(SlotOrder, BuddyProfileInterfaces) {
 TEST(SlotOrder, BuddyListAndTransport) {
   EXPECT_CONTAINER_SLOTS(IBuddyList, clearList, clearCopyOfList, size, sort, search, getList,
                          GetList, addBuddyRecord);
-  using List = IBuddyList;
   using Buddy = IBuddyProfile;
-  EXPECT_OVERLOAD_SLOT(List, removeBuddyRecord, std::int32_t(List::*)(std::int32_t), 13);
-  EXPECT_OVERLOAD_SLOT(List, removeBuddyRecord, std::int32_t(List::*)(qo::String), 14);
-  EXPECT_OVERLOAD_SLOT(List, updateBuddyRecord, std::int32_t(List::*)(qo::String, Buddy*), 15);
-  EXPECT_OVERLOAD_SLOT(List, updateBuddyRecord, std::int32_t(List::*)(Buddy*, Buddy*), 16);
-  EXPECT_OVERLOAD_SLOT(List, getBuddyProfileRecord, Buddy * (List::*)(std::int32_t), 17);
-  EXPECT_OVERLOAD_SLOT(List, getBuddyProfileRecord, Buddy * (List::*)(qo::String), 18);
+  EXPECT_OVERLOAD_SLOTS(IBuddyList, removeBuddyRecord, 13, I32(I32), I32(String));
+  EXPECT_OVERLOAD_SLOTS(IBuddyList, updateBuddyRecord, 15, I32(String, Buddy*),
+                        I32(Buddy*, Buddy*));
+  EXPECT_OVERLOAD_SLOTS(IBuddyList, getBuddyProfileRecord, 17, Buddy * (I32), Buddy * (String));
 
   EXPECT_CONTAINER_SLOTS(ITransport, SetTransportNumber1, SetTransportText1, SetTransportText2,
                          SetTransportText3, SetTransportNumber2, SetTransportNumber3,
@@ -103,38 +100,29 @@ TEST(SlotOrder, ProfilesKeepTheirBaseOrder) {
 }
 
 TEST(SlotOrder, MessagingInterfaces) {
-  using Msg = IMessage;
   using Medium = tagSEND_MEDIUM;
   EXPECT_CONTAINER_SLOTS(IMessage, addRecipient, setAttachment, setChargingOption, removeAttachment,
                          setUnicode, setRecipient, setMessage, setSender);
-  EXPECT_OVERLOAD_SLOT(Msg, setTimeStamp, void(Msg::*)(String), 13);
-  EXPECT_OVERLOAD_SLOT(Msg, setTimeStamp, void(Msg::*)(Time), 14);
+  EXPECT_OVERLOAD_SLOTS(IMessage, setTimeStamp, 13, void(String), void(Time));
   EXPECT_SLOTS(IMessage, 15, setSendMedium);
-  EXPECT_OVERLOAD_SLOT(Msg, SetParameters, void(Msg::*)(String, String, String, Medium, Time), 16);
-  EXPECT_OVERLOAD_SLOT(Msg, SetParameters, void(Msg::*)(String, String, String, Medium, String),
-                       17);
+  EXPECT_OVERLOAD_SLOTS(IMessage, SetParameters, 16, void(String, String, String, Medium, Time),
+                        void(String, String, String, Medium, String));
   EXPECT_SLOTS(IMessage, 18, getSender, getMessage);
-  EXPECT_OVERLOAD_SLOT(Msg, getRecipient, qo::StringList * (Msg::*)(Medium), 20);
-  EXPECT_OVERLOAD_SLOT(Msg, getRecipient, String(Msg::*)(), 21);
+  EXPECT_OVERLOAD_SLOTS(IMessage, getRecipient, 20, qo::StringList * (Medium), String());
   EXPECT_SLOTS(IMessage, 22, getRecipientCount, isUnicode, getTimeStamp, convertStringToTime,
                getAttachmentInterface, getSendMedium, getChargingOption);
-  EXPECT_OVERLOAD_SLOT(Msg, SetStatusTime, void(Msg::*)(Time), 29);
-  EXPECT_OVERLOAD_SLOT(Msg, SetStatusTime, void(Msg::*)(String), 30);
+  EXPECT_OVERLOAD_SLOTS(IMessage, SetStatusTime, 29, void(Time), void(String));
   EXPECT_SLOTS(IMessage, 31, SetStatus, getStatus, getStatusTime, Copy, ClearReceipients);
   EXPECT_CONTAINER_SLOTS(IMessage_01, SetBuddyProfile, GetBuddyProfile);
   EXPECT_CONTAINER_SLOTS(IMessage_02, setWalletUserKey, getWalletUserKey);
 
-  using Sys = ISystemMessage;
   using Type = SYSTEM_MSG_TYPE;
   EXPECT_CONTAINER_SLOTS(ISystemMessage);
-  EXPECT_OVERLOAD_SLOT(Sys, SetParameters,
-                       void(Sys::*)(String, I32, Type, I32, String, String, I32, I32), 5);
-  EXPECT_OVERLOAD_SLOT(Sys, SetParameters,
-                       void(Sys::*)(String, I32, Type, I32, String, String, I32), 6);
-  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void(Sys::*)(String, I32, Type, I32, String, String), 7);
-  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void(Sys::*)(String, I32, Type, I32, String), 8);
-  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void(Sys::*)(String, I32, Type), 9);
-  EXPECT_OVERLOAD_SLOT(Sys, SetParameters, void(Sys::*)(String), 10);
+  EXPECT_OVERLOAD_SLOTS(
+      ISystemMessage, SetParameters, 5, void(String, I32, Type, I32, String, String, I32, I32),
+      void(String, I32, Type, I32, String, String, I32),
+      void(String, I32, Type, I32, String, String), void(String, I32, Type, I32, String),
+      void(String, I32, Type), void(String));
   EXPECT_SLOTS(ISystemMessage, 11, SetUserResponse, GetUserResponse, getMsgContent, getMsgID,
                getType, getEventId, getMsgType, IsFinal, IsModal);
 
@@ -153,12 +141,10 @@ TEST(SlotOrder, ServiceInterfaces) {
   EXPECT_CONTAINER_SLOTS(IQoDataCollection, GetHeadPosition, GetNext, Add, GetCount, SetUserValue,
                          GetUserValue, RemoveAll, RemoveAt);
   // IDataSource overloads GetDataInterface: the container's stays in slot 2.
-  using Source = IDataSource;
   EXPECT_SLOTS(IDataSource, 5, SetDataType, SetData, GetDataType, GetData);
-  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface, std::int32_t(Source::*)(IBuddyProfile**), 9);
-  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface, std::int32_t(Source::*)(IUserProfile**), 10);
-  EXPECT_OVERLOAD_SLOT(Source, GetDataInterface,
-                       std::int32_t(Source::*)(tagCONTAINER_DATATYPE, void**), 2);
+  EXPECT_OVERLOAD_SLOTS(IDataSource, GetDataInterface, 9, I32(IBuddyProfile**),
+                        I32(IUserProfile**));
+  EXPECT_OVERLOAD_SLOTS(IDataSource, GetDataInterface, 2, I32(tagCONTAINER_DATATYPE, void**));
   EXPECT_CONTAINER_SLOTS(IConnectionProperties, getServerHost, getServerPort, getConnectAttempts,
                          getServerType, getProxyHost, getProxyPort, getProxyType, getProxyUserName,
                          getProxyPassword, useProxyAuthentication, useProxyConnection, getUrl,
@@ -194,10 +180,8 @@ TEST(SlotOrder, PluginUiInterfaces) {
                          SetBrandKey, SetPluginId, GetAuthor, GetCopyRight, GetVersion,
                          GetDescription, GetPluginPath, GetBrandKey, GetStatus, GetPluginId,
                          GetPluginType, GetLoadOption);
-  using Element = IPluginUIElement;
   EXPECT_CONTAINER_SLOTS(IPluginUIElement, SetPluginUILocation, SetLabel, SetCommandId);
-  EXPECT_OVERLOAD_SLOT(Element, SetImage, void(Element::*)(std::uint16_t), 8);
-  EXPECT_OVERLOAD_SLOT(Element, SetImage, void(Element::*)(qo::String), 9);
+  EXPECT_OVERLOAD_SLOTS(IPluginUIElement, SetImage, 8, void(std::uint16_t), void(String));
   EXPECT_SLOTS(IPluginUIElement, 10, SetImageHandle, SetPluginId, SetEventGUID, SetEnabled,
                SetVisible, SetUiFilter, IsEnabled, IsVisible, GetLabel, GetImage, GetImageHandle,
                GetEventGUID, GetCommandId, GetPluginId, GetLocation, Copy, GetUiFilter);
@@ -211,25 +195,18 @@ TEST(SlotOrder, PluginUiInterfaces) {
                          GetCmdShow, SetWindowTextW, MoveWindow, Copy, SetEventHandler,
                          GetEventHandler);
 
-  using Control = IPluginWindowControl;
   using Key = tagPLUGINCONTROL_RES_KEY;
   EXPECT_CONTAINER_SLOTS(IPluginWindowControl, SetHwnd, GetHwnd, GetID, GetLabel, GetRect, GetStyle,
                          GetBitmap, ShowWindow, SetWindowTextW, MoveWindow, LoadControlResource,
                          UnloadControlResource);
-  EXPECT_OVERLOAD_SLOT(Control, AddResource, I32(Control::*)(Key, U32), 17);
-  EXPECT_OVERLOAD_SLOT(Control, AddResource, I32(Control::*)(Key, qo::String), 18);
-  EXPECT_OVERLOAD_SLOT(Control, GetResource, I32(Control::*)(Key, U32&), 19);
-  EXPECT_OVERLOAD_SLOT(Control, GetResource, I32(Control::*)(Key, qo::String&), 20);
+  EXPECT_OVERLOAD_SLOTS(IPluginWindowControl, AddResource, 17, I32(Key, U32), I32(Key, String));
+  EXPECT_OVERLOAD_SLOTS(IPluginWindowControl, GetResource, 19, I32(Key, U32&), I32(Key, String&));
 
   using Command = IPluginControlCommand;
   EXPECT_CONTAINER_SLOTS(IPluginControlCommand);
-  EXPECT_OVERLOAD_SLOT(Command, AddParam, void(Command::*)(U32, I32), 5);
-  EXPECT_OVERLOAD_SLOT(Command, AddParam, void(Command::*)(U32, U32), 6);
-  EXPECT_OVERLOAD_SLOT(Command, AddParam, void(Command::*)(U32, qo::String), 7);
+  EXPECT_OVERLOAD_SLOTS(Command, AddParam, 5, void(U32, I32), void(U32, U32), void(U32, String));
   EXPECT_SLOTS(Command, 8, SetCommandType, SetDialogId, SetControlId, SetFunctionId);
-  EXPECT_OVERLOAD_SLOT(Command, GetParam, I32(Command::*)(U32, I32&), 12);
-  EXPECT_OVERLOAD_SLOT(Command, GetParam, I32(Command::*)(U32, U32&), 13);
-  EXPECT_OVERLOAD_SLOT(Command, GetParam, I32(Command::*)(U32, qo::String&), 14);
+  EXPECT_OVERLOAD_SLOTS(Command, GetParam, 12, I32(U32, I32&), I32(U32, U32&), I32(U32, String&));
   EXPECT_SLOTS(Command, 15, GetDialogId, GetControlId, GetFunctionId, GetCommandType);
   EXPECT_CONTAINER_SLOTS(IPluginEventData, SetEventId, SetData, GetEventId, GetData);
 }
