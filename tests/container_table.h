@@ -201,7 +201,8 @@ struct Other {
   Owned held;
 };
 
-enum Use { kFill = 1, kTest = 2, kFillAndTest = 3 };
+// kSame: the row changes nothing that a Snapshot sees (a read, or fields it cannot read).
+enum Use { kFill = 1, kTest = 2, kFillAndTest = 3, kSame = 4 };
 struct Change {
   tagCONTAINER_DATATYPE code;
   const char* what;
@@ -272,7 +273,7 @@ inline const std::vector<Change>& Changes() {
          View<IBuddyList>(c)->getList(copies);
          View<IBuddyList>(c)->clearCopyOfList(copies);
        },
-       kTest},
+       kTest | kSame},
       {CONTAINER_BUDDY_LIST, "class addBuddyRecord",
        [](IDataContainer* c, const qo::String&, int v) {
          const Other buddy(CONTAINER_BUDDY_PROFILE, v);
@@ -286,7 +287,7 @@ inline const std::vector<Change>& Changes() {
          dynamic_cast<CBuddyList*>(c)->getList(copies);
          dynamic_cast<CBuddyList*>(c)->clearCopyOfList(copies);
        },
-       kTest},
+       kTest | kSame},
       QO_CALL(CREDIT, ICredit, setProvider(t)),
       QO_CALL(CREDIT, ICredit, setTotalCredits(10 * v), kFill),
       QO_CALL(CREDIT_LIST, ICreditList, putCredit(Other(CONTAINER_CREDIT, v))),
@@ -305,7 +306,7 @@ inline const std::vector<Change>& Changes() {
       QO_CALL(PLUGIN_INFO, IPluginInfo, SetAuthor(t)),
       QO_CALL(PLUGIN_UI_ELEMENT, IPluginUIElement, SetLabel(t)),
       QO_CALL(PLUGIN_UI_ELEMENT_ACTION, IPluginUIElementAction,
-              SetPluginUIElement(Other(CONTAINER_PLUGIN_UI_ELEMENT, v))),
+              SetPluginUIElement(Other(CONTAINER_PLUGIN_UI_ELEMENT, v)), kFillAndTest | kSame),
       QO_CALL(PLUGIN_UI_ELEMENT_ACTION, IPluginUIElementAction,
               SetData(Other(CONTAINER_DATA_SOURCE, v))),
       // Control 1 is replaced, controls 7, 8 and 9 are added.
@@ -360,7 +361,7 @@ inline const std::vector<Change>& Changes() {
          View<IWebRequest>(c)->GetPartNames(lines);
          View<IWebRequest>(c)->GetParameterNames(lines);
        },
-       kTest},
+       kTest | kSame},
       QO_CALL(GENERIC_EVENT, IGenericEvent, AddString(t)),
       QO_CALL(GENERIC_EVENT, IGenericEvent, AddString(t + u"b"), kFill),
       QO_CALL(PLUGIN_WINDOW_CONTROL, IPluginWindowControl,

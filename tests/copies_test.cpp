@@ -59,4 +59,17 @@ TEST(Copies, CopyConstructionAndAssignmentCarryEverything) {
   });
 }
 
+// Each setter and insert of the table changes what the snapshot sees (one that dropped its value
+// would not): a row is applied as the alloc-failure driver applies it, or to an empty container.
+TEST(Copies, EachChangeOfTheTableShowsInTheSnapshot) {
+  for (const qo::test::Change& change : qo::test::Changes()) {
+    const bool seen = !Snapshot(Fresh(change.code, 1).get()).Matches(Fresh(change.code, 2).get());
+    if (!seen || (change.use & qo::test::kSame) != 0) continue;  // see the first case
+    Owned target = Fresh(change.code, (change.use & qo::test::kTest) != 0 ? change.variant : 0);
+    const Snapshot before(target.get());
+    change.op(target.get(), qo::test::Long(change.what, 3), 3);
+    EXPECT_FALSE(before.Matches(target.get())) << change.what;
+  }
+}
+
 }  // namespace
