@@ -1,5 +1,6 @@
 // Plug-in windows and controls: resources loaded from compiled fixture modules, bitmaps shared
-// between copies, window calls forwarded only to a window, the control map and copies.
+// between copies, window calls forwarded only to a window, the control map and copies; and the
+// platform's window objects beneath them.
 #include "qodata/plugin_window.h"
 
 #include <gtest/gtest.h>
@@ -16,31 +17,30 @@
 namespace {
 
 using qo::String;
-using qo::platform::LiveBitmapCount;
+using namespace qo::platform;
 
 // A module loaded from a fixture, freed at the end of the test.
 struct Module {
   explicit Module(const char* name)
-      : handle(qo::platform::LoadResourceModule(
-            (std::string(QODATA_FIXTURE_DIR) + "/" + name).c_str())) {}
-  ~Module() { qo::platform::FreeResourceModule(handle); }
+      : handle(LoadResourceModule((std::string(QODATA_FIXTURE_DIR) + "/" + name).c_str())) {}
+  ~Module() { FreeResourceModule(handle); }
   HINSTANCE handle;
 };
 
 // A window of the platform layer, destroyed at the end of the test.
 struct Window {
-  Window() : handle(qo::platform::CreateWindowObject()) {}
-  ~Window() { qo::platform::DestroyWindowObject(handle); }
-  // What it shows: text, place, size, repaint flag and show command.
-  auto Shown() const {
-    qo::platform::WindowState s{};
-    EXPECT_TRUE(qo::platform::GetWindowState(handle, &s));
-    return std::tuple(s.text, s.x, s.y, s.width, s.height, s.repaint, s.showCommand);
-  }
+  Window() : handle(CreateWindowObject()) {}
+  ~Window() { DestroyWindowObject(handle); }
   HWND handle;
 };
+// Text, place, size, repaint flag and show command of a live window.
+auto Shown(HWND window) {
+  WindowState s{u"unset", -1, -1, -1, -1, -1, -1};
+  EXPECT_TRUE(GetWindowState(window, &s));
+  return std::tuple(s.text, s.x, s.y, s.width, s.height, s.repaint, s.showCommand);
+}
 
-bool IsLive(HBITMAP bitmap) { return !qo::platform::BitmapBytes(bitmap).empty(); }
+bool IsLive(HBITMAP bitmap) { return !BitmapBytes(bitmap).empty(); }
 HBITMAP BitmapOf(IPluginWindowElement& e, std::uint32_t id) {
   return e.GetControl(id)->GetBitmap();
 }
@@ -78,8 +78,6 @@ TEST(PluginWindowElement, LoadsTheDialogNamedByTheLowBitsOfItsIdentifier) {
   EXPECT_EQ(std::tuple(element.GetDialogID(), element.GetCmdShow()), std::tuple(0u, 0));  // ours
   element.SetDialogID(0x00070065);  // dialog 101 with high bits set
   EXPECT_EQ(element.LoadResource(nullptr), 0);
-  EXPECT_EQ(loaded(), std::tuple(nullptr, nullptr));
-
   ASSERT_EQ(element.LoadResource(dialog.handle), 1);  // template and init data present
   const auto withInit = loaded();
   const DLGTEMPLATE* dialogTemplate = std::get<0>(withInit);
@@ -130,7 +128,7 @@ TEST(PluginWindowElement, LoadsControlBitmapsWhichCopiesShare) {
     copy->Release();
   }
   EXPECT_TRUE(IsLive(bitmap));
-  qo::platform::DeleteObject(bitmap);
+  DeleteObject(bitmap);
 }
 
 // A reload deletes the old bitmap and a failed one leaves none; copies share it: the first to
@@ -174,7 +172,7 @@ TEST(PluginWindowControl, LoadsItsBitmapWhichCopiesShareAndTheFirstUnloadDeletes
     bitmap = dying.GetBitmap();
   }
   EXPECT_TRUE(IsLive(bitmap));
-  qo::platform::DeleteObject(bitmap);
+  DeleteObject(bitmap);
 }
 
 // Without a window the calls answer 0, except the element's ShowWindow, which only ever stores
@@ -194,24 +192,43 @@ TEST(PluginWindow, WindowCallsReachTheWindowOnlyWhenOneIsSet) {
   EXPECT_EQ(std::tuple(element.SetWindowTextW(u"title"),
                        element.MoveWindow(CRect(10, 20, 110, 70), 0), element.ShowWindow(3)),
             std::tuple(1, 1, 1));
-  EXPECT_EQ(std::tuple(window.Shown(), element.GetCmdShow()),
+  EXPECT_EQ(std::tuple(Shown(window.handle), element.GetCmdShow()),
             std::tuple(std::tuple(String(u"title"), 10, 20, 100, 50, 0, 0), 3));
   // Extreme coordinates wrap like 32-bit window arithmetic instead of overflowing.
   EXPECT_EQ(element.MoveWindow(CRect(INT32_MIN, INT32_MAX, INT32_MAX, INT32_MIN), 1), 1);
-  EXPECT_EQ(std::tuple(std::get<3>(window.Shown()), std::get<4>(window.Shown())),
-            std::tuple(-1, 1));
+  EXPECT_EQ(Shown(window.handle), std::tuple(String(u"title"), INT32_MIN, INT32_MAX, -1, 1, 1, 0));
 
   EXPECT_EQ(control.ShowWindow(5), 0);  // hidden before
   EXPECT_EQ(std::tuple(control.SetWindowTextW(u"text"), control.MoveWindow(CRect(5, 6, 25, 16), 0)),
             std::tuple(1, 1));
-  EXPECT_EQ(window.Shown(), std::tuple(String(u"text"), 5, 6, 20, 10, 1, 5));
+  EXPECT_EQ(Shown(window.handle), std::tuple(String(u"text"), 5, 6, 20, 10, 1, 5));
   EXPECT_NE(control.ShowWindow(0), 0);  // visible before
+}
 
-  HWND gone = qo::platform::CreateWindowObject();  // a destroyed window is not reached
-  qo::platform::DestroyWindowObject(gone);
-  element.SetHwnd(gone);
-  EXPECT_EQ(std::tuple(element.SetWindowTextW(u"late"), element.MoveWindow(CRect(), 0)),
-            std::tuple(0, 0));
+// Beneath: a new window starts hidden, and handles not live are refused.
+TEST(Window, StartsHiddenShowReportsTheVisibilityBeforeAndDeadHandlesAreRefused) {
+  HWND window = CreateWindowObject();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(Shown(window), std::tuple(String(u""), 0, 0, 0, 0, 0, 0));
+  EXPECT_TRUE(GetWindowState(window, nullptr));  // a liveness check only
+  EXPECT_EQ(ShowWindow(window, 5), 0);           // hidden before
+  EXPECT_NE(ShowWindow(window, 1), 0);           // visible before
+  EXPECT_NE(ShowWindow(window, 0), 0);           // visible before; hidden now
+  EXPECT_EQ(std::get<6>(Shown(window)), 0);
+  EXPECT_EQ(ShowWindow(window, 0), 0);
+  DestroyWindowObject(window);
+  for (HWND dead : {window, static_cast<HWND>(nullptr)}) {
+    WindowState untouched{u"kept", 1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(std::tuple(GetWindowState(dead, &untouched), ShowWindow(dead, 5),
+                         SetWindowText(dead, u"x"), MoveWindow(dead, 1, 2, 3, 4, 1)),
+              std::tuple(false, 0, 0, 0));
+    EXPECT_EQ(untouched.text, u"kept");
+  }
+  DestroyWindowObject(window);  // a second destroy is ignored
+  // A new window never takes a destroyed window's handle, so a stale handle stays dead.
+  Window next;
+  EXPECT_NE(next.handle, window);
+  EXPECT_FALSE(GetWindowState(window, nullptr));
 }
 
 TEST(PluginWindowElement, KeepsOneControlPerIdentifierAndLendsThem) {
@@ -237,7 +254,6 @@ TEST(PluginWindowElement, KeepsOneControlPerIdentifierAndLendsThem) {
 
 TEST(PluginWindowControl, ResourceMapsAndAssignmentMerge) {
   CPluginWindowControl control;
-  EXPECT_EQ(Described(&control), std::tuple(0u, String(), CRect(), 0u, HWND{}));
   EXPECT_EQ(control.AddResource(kKeyA, u"text"), 1);
   EXPECT_EQ(control.AddResource(kKeyA, 7u), 1);  // same key, the other kind: both stay
   EXPECT_EQ(Resources(&control, kKeyA), std::tuple(1, String(u"text"), 1, 7u));
@@ -256,12 +272,11 @@ TEST(PluginWindowControl, ResourceMapsAndAssignmentMerge) {
             std::tuple(12u, String(u"source"), CRect(1, 2, 3, 4), 0x10u, window.handle));
   // The target's own text stays, the source's number wins; the source is unchanged.
   EXPECT_EQ(Resources(&control, kKeyA), std::tuple(1, String(u"replaced"), 1, 8u));
-  EXPECT_EQ(
-      std::tuple(std::get<1>(Resources(&control, kKeyB)), std::get<0>(Resources(&source, kKeyA))),
-      std::tuple(String(u"from source"), 0));
-
+  EXPECT_EQ(std::get<1>(Resources(&control, kKeyB)), u"from source");
   control.AddResource(kKeyB, u"target's own");  // the maps are copies, not shared
-  EXPECT_EQ(std::get<1>(Resources(&source, kKeyB)), u"from source");
+  EXPECT_EQ(std::tuple(Resources(&source, kKeyA), Resources(&source, kKeyB)),
+            std::tuple(std::tuple(0, String(u"untouched"), 1, 8u),
+                       std::tuple(1, String(u"from source"), 0, 99u)));
 }
 
 TEST(PluginWindowElement, AssignmentClonesControlsAndKeepsTheTargetsOthers) {
