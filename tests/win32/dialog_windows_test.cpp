@@ -24,43 +24,32 @@ struct DialogResource {
   WORD language;
 };
 
-// The class that the fixtures name by text; Windows creates a control only of a known class.
-constexpr wchar_t kSwatchClass[] = L"QodataSwatch";
-
 HMODULE LoadFixture(const std::filesystem::path& file) {
   return LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
 }
 
-BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) {
-  reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
+BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR name, WORD language, LONG_PTR list) {
+  reinterpret_cast<std::vector<DialogResource>*>(list)->push_back(
+      {"", static_cast<std::uint16_t>(reinterpret_cast<ULONG_PTR>(name)), language});
   return TRUE;
 }
 
 BOOL CALLBACK CollectName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR list) {
-  if (!IS_INTRESOURCE(name)) return TRUE;  // window elements load dialogs by number only
-  std::vector<WORD> languages;
-  EnumResourceLanguagesW(module, type, name, CollectLanguage,
-                         reinterpret_cast<LONG_PTR>(&languages));
-  for (WORD language : languages) {
-    reinterpret_cast<std::vector<DialogResource>*>(list)->push_back(
-        {"", static_cast<std::uint16_t>(reinterpret_cast<ULONG_PTR>(name)), language});
-  }
+  // Window elements load dialogs by number only.
+  if (IS_INTRESOURCE(name)) EnumResourceLanguagesW(module, type, name, CollectLanguage, list);
   return TRUE;
 }
 
+// Every numbered dialog of every fixture, in each of its languages.
 std::vector<DialogResource> AllDialogs() {
   std::vector<DialogResource> dialogs;
   for (const auto& entry : std::filesystem::directory_iterator(QODATA_FIXTURE_DIR)) {
-    if (entry.path().extension() != ".res") continue;
-    HMODULE module = LoadFixture(entry.path());
+    HMODULE module = entry.path().extension() == ".res" ? LoadFixture(entry.path()) : nullptr;
     if (module == nullptr) continue;
-    std::vector<DialogResource> found;
+    const std::size_t first = dialogs.size();
     EnumResourceNamesW(module, MAKEINTRESOURCEW(5), CollectName,
-                       reinterpret_cast<LONG_PTR>(&found));
-    for (DialogResource& dialog : found) {
-      dialog.fixture = entry.path();
-      dialogs.push_back(dialog);
-    }
+                       reinterpret_cast<LONG_PTR>(&dialogs));
+    for (std::size_t i = first; i < dialogs.size(); ++i) dialogs[i].fixture = entry.path();
     FreeLibrary(module);
   }
   return dialogs;
@@ -102,10 +91,10 @@ struct Expected {
 Expected Adjusted(HWND dialog, const DialogItem& item, const std::wstring& className) {
   Expected e{item.style, item.exStyle | WS_EX_NOPARENTNOTIFY, L"", {}};
   if (item.title.kind == NameOrOrdinal::Kind::kText) e.text = Wide(item.title.text);
-  const bool edit = _wcsicmp(className.c_str(), L"Edit") == 0;
-  const bool list = _wcsicmp(className.c_str(), L"ListBox") == 0;
-  const bool combo = _wcsicmp(className.c_str(), L"ComboBox") == 0;
-  if ((edit || list) && (e.style & WS_BORDER) != 0) {  // a flat border becomes the 3-D edge
+  const auto is = [&](const wchar_t* name) { return _wcsicmp(className.c_str(), name) == 0; };
+  const bool list = is(L"ListBox");
+  const bool combo = is(L"ComboBox");
+  if ((list || is(L"Edit")) && (e.style & WS_BORDER) != 0) {  // a flat border becomes the 3-D edge
     e.style &= ~WS_BORDER;
     e.exStyle |= WS_EX_CLIENTEDGE;
   }
@@ -114,10 +103,8 @@ Expected Adjusted(HWND dialog, const DialogItem& item, const std::wstring& class
     e.exactHeight = (e.style & LBS_NOINTEGRALHEIGHT) != 0 && list;
   }
   if (combo) e.text.clear();  // a combo box's field starts empty whatever the caption
-  const bool etched =
-      _wcsicmp(className.c_str(), L"Static") == 0 &&
-      ((item.style & SS_TYPEMASK) == SS_ETCHEDHORZ || (item.style & SS_TYPEMASK) == SS_ETCHEDVERT);
-  if (etched) {
+  const std::uint32_t type = item.style & SS_TYPEMASK;
+  if (is(L"Static") && (type == SS_ETCHEDHORZ || type == SS_ETCHEDVERT)) {
     e.exStyle |= WS_EX_STATICEDGE;
     e.exactSize = false;
   }
@@ -194,10 +181,9 @@ void CompareWithWindows(const DialogResource& resource) {
 }
 
 TEST(DialogsUnderWindows, EveryFixtureDialogAgreesWithTheReader) {
-  WNDCLASSW swatch{};
-  swatch.lpfnWndProc = DefWindowProcW;
-  swatch.hInstance = GetModuleHandleW(nullptr);
-  swatch.lpszClassName = kSwatchClass;
+  // The class that the fixtures name by text; Windows creates a control only of a known class.
+  WNDCLASSW swatch{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr)};
+  swatch.lpszClassName = L"QodataSwatch";
   ASSERT_NE(RegisterClassW(&swatch), 0);
   const std::vector<DialogResource> dialogs = AllDialogs();
   ASSERT_GE(dialogs.size(), 3u) << "the fixtures' dialogs were not found";
