@@ -264,19 +264,22 @@ TEST(ResourceModule, CutAndHostileFilesAreRefused) {
   EXPECT_TRUE(LoadAndTouch(Bytes(valid.begin(), valid.begin() + second)));
 }
 
-// A bitmap header size is a whole DWORD: one with its top byte set still fits a large resource.
-TEST(ResourceModule, LargeBitmapHeaderSizeIsReadWhole) {
-  constexpr std::uint32_t kSize = 0x01000010;
+// A bitmap header size is a whole DWORD: one with its top byte set still fits a large resource,
+// one whose second byte puts it past a small resource does not.
+TEST(ResourceModule, BitmapHeaderSizeIsReadWhole) {
   const Bytes empty = With32(With32(With32(Bytes(32, 0), 4, 32), 8, 0xFFFF), 12, 0xFFFF);
-  Bytes bytes = With32(With32(empty, 0, kSize), 8, 0x0002FFFF);  // numeric type 2 (bitmap)
-  bytes = With32(bytes, 12, 0x0007FFFF);                         // numeric name 7
-  bytes.insert(bytes.begin(), empty.begin(), empty.end());
-  bytes.resize(bytes.size() + kSize);
-  HINSTANCE module = LoadResourceModuleFromBytes(With32(bytes, 64, kSize));
-  HBITMAP bitmap = LoadBitmap(module, 7);
-  EXPECT_NE(bitmap, nullptr);
-  DeleteObject(bitmap);
-  FreeResourceModule(module);
+  for (auto [size, header, loads] :
+       {std::tuple{0x01000010u, 0x01000010u, true}, {0x200u, 0x210u, false}}) {
+    Bytes bytes = With32(With32(empty, 0, size), 8, 0x0002FFFF);  // numeric type 2 (bitmap)
+    bytes = With32(bytes, 12, 0x0007FFFF);                        // numeric name 7
+    bytes.insert(bytes.begin(), empty.begin(), empty.end());
+    bytes.resize(bytes.size() + size);
+    HINSTANCE module = LoadResourceModuleFromBytes(With32(bytes, 64, header));
+    HBITMAP bitmap = LoadBitmap(module, 7);
+    EXPECT_EQ(bitmap != nullptr, loads) << header;
+    DeleteObject(bitmap);
+    FreeResourceModule(module);
+  }
 }
 #endif
 
