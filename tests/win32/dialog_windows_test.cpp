@@ -182,7 +182,9 @@ void CompareWithWindows(const DialogResource& resource) {
 
 TEST(DialogsUnderWindows, EveryFixtureDialogAgreesWithTheReader) {
   // The class that the fixtures name by text; Windows creates a control only of a known class.
-  WNDCLASSW swatch{0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr)};
+  WNDCLASSW swatch{};
+  swatch.lpfnWndProc = DefWindowProcW;
+  swatch.hInstance = GetModuleHandleW(nullptr);
   swatch.lpszClassName = L"QodataSwatch";
   ASSERT_NE(RegisterClassW(&swatch), 0);
   const std::vector<DialogResource> dialogs = AllDialogs();
