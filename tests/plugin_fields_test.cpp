@@ -1,13 +1,15 @@
-// The plug-in description and plug-in event data: our starting values, and copies that carry
-// every field (a borrowed pointer unchanged) and stay apart from their source.
-#include "qodata/plugin_info.h"
-
+// The plug-in classes without a field record, which the copies test cannot compare: the
+// description, UI element and event data. Our starting values, every field kept as set, and
+// copies that carry every field (a borrowed pointer unchanged) and stay apart from the source.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <tuple>
 
 #include "framework/catalogue.h"
 #include "qodata/plugin_event_data.h"
+#include "qodata/plugin_info.h"
+#include "qodata/plugin_ui_element.h"
 
 namespace {
 
@@ -18,15 +20,21 @@ auto Fields(IPluginInfo& i) {
                     i.GetDescription(), i.GetPluginPath(), i.GetPluginType(), i.GetLoadOption(),
                     i.GetBrandKey(), i.GetPluginId());
 }
+auto Fields(CPluginUIElement& e) {
+  return std::tuple(e.GetLocation(), e.GetLabel(), e.GetCommandId(), e.GetImage(),
+                    e.GetImageHandle(), e.GetPluginId(), e.GetEventGUID(), e.IsEnabled(),
+                    e.IsVisible(), e.GetUiFilter(), e.GetPUiKey(), e.GetControlType(),
+                    e.GetControlState());
+}
 auto Fields(IPluginEventData& e) { return std::tuple(e.GetEventId(), e.GetData()); }
 
-// The copies test sees no record of these classes: a clone and an assignment onto a target
-// of other values must give back `filled`, and the clone is an object of its own.
+// A clone and an assignment onto a target of other values give back `filled`; the clone is an
+// object of its own.
 template <class T, class Want>
 void ExpectCopiesCarry(T& source, T& target, const Want& filled) {
   EXPECT_EQ(Fields(source), filled);
-  auto* clone = static_cast<typename T::MainInterface*>(source.Clone());
-  EXPECT_NE(dynamic_cast<T*>(clone), &source);
+  T* clone = dynamic_cast<T*>(source.Clone());
+  EXPECT_NE(clone, &source);
   EXPECT_EQ(Fields(*clone), filled);
   clone->Release();
   EXPECT_NE(Fields(target), filled);
@@ -54,6 +62,34 @@ TEST(PluginInfo, StartsWithOurValuesAndKeepsAndCopiesEveryField) {
                     std::tuple(String(u"author"), String(u"(c) 2026"), String(u"1.2.3"), true,
                                String(u"description"), String(u"/plugins/p.so"), -7, 1,
                                String(u"brand"), 0xFFFFFFFEu));
+}
+
+TEST(PluginUIElement, StartsEmptyAndKeepsAndCopiesEveryField) {
+  CPluginUIElement source;
+  EXPECT_EQ(Fields(source), std::tuple(0, String(), 0, String(), HBITMAP{}, 0, String(), 0, 0,
+                                       nullptr, String(), 0u, 0u));  // ours: all zero
+  const auto bitmap = reinterpret_cast<HBITMAP>(std::uintptr_t{0x4560});
+  auto* const filter = reinterpret_cast<IUiFilter*>(std::uintptr_t{0x1230});
+  source.SetPluginUILocation(static_cast<PluginUILocation>(4));
+  source.SetLabel(u"Send file");
+  source.SetCommandId(-17);
+  source.SetImage(String(u"send.png"));
+  source.SetImageHandle(bitmap);
+  source.SetPluginId(99);
+  source.SetEventGUID(u"{guid}");
+  source.SetEnabled(5);  // flags come back exactly as set
+  source.SetVisible(-1);
+  source.SetUiFilter(filter);
+  source.SetPUiKey(u"key");
+  source.SetControlType(0xFFFFFFFFu);
+  source.SetControlState(8);
+  const auto filled = std::tuple(4, String(u"Send file"), -17, String(u"send.png"), bitmap, 99,
+                                 String(u"{guid}"), 5, -1, filter, String(u"key"), 0xFFFFFFFFu, 8u);
+  CPluginUIElement target;
+  ExpectCopiesCarry(source, target, filled);
+  auto* copy = dynamic_cast<CPluginUIElement*>(source.Copy());  // its own Copy as well
+  EXPECT_EQ(Fields(*copy), filled);
+  copy->Release();
 }
 
 TEST(PluginEventData, HoldsTheEventAndTheBorrowedPointerWhichCopiesCarry) {
