@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 #include "framework/catalogue.h"
 #include "qodata/message_kinds.h"
@@ -17,21 +18,17 @@ TEST(Counters, SystemMessageNumberCountsEveryMessageMadeAndCloneCarriesTheSource
   // The clone draws number 3 from the counter, then takes the source's by assignment.
   auto* clone = static_cast<ISystemMessage*>(first->Clone());
   CSystemMessage fourth;
-  EXPECT_EQ(first->getMsgID(), 1);
-  EXPECT_EQ(second.getMsgID(), 2);
-  EXPECT_EQ(clone->getMsgID(), 1);
-  EXPECT_EQ(fourth.getMsgID(), 4);
+  EXPECT_EQ(std::tuple(first->getMsgID(), second.getMsgID(), clone->getMsgID(), fourth.getMsgID()),
+            std::tuple(1, 2, 1, 4));
 
   // Copy construction and assignment draw nothing; a number given replaces the drawn one.
   CSystemMessage copied(second);
   fourth = second;
   auto* made = static_cast<ISystemMessage*>(qo::MakeContainer(CONTAINER_SYSTEM_MESSAGE));
-  EXPECT_EQ(copied.getMsgID(), 2);
-  EXPECT_EQ(fourth.getMsgID(), 2);
-  EXPECT_EQ(made->getMsgID(), 5);
+  EXPECT_EQ(std::tuple(copied.getMsgID(), fourth.getMsgID(), made->getMsgID()),
+            std::tuple(2, 2, 5));
   made->SetParameters(u"", 100, static_cast<SYSTEM_MSG_TYPE>(0));
-  EXPECT_EQ(made->getMsgID(), 100);
-  EXPECT_EQ(CSystemMessage().getMsgID(), 6);
+  EXPECT_EQ(std::tuple(made->getMsgID(), CSystemMessage().getMsgID()), std::tuple(100, 6));
   made->Release();
   clone->Release();
   first->Release();
@@ -41,11 +38,10 @@ TEST(Counters, WindowNumberCountsFromZeroThenStaysAtAllOnesAfter5025Numbers) {
   auto drawn = [] { return CPluginWindowElement().GetID(); };
   CPluginWindowElement first;
   CPluginWindowElement second;
-  EXPECT_EQ(first.GetID(), 0u);
-  EXPECT_EQ(second.GetID(), 1u);
   // The three-argument constructor gets 0 and leaves the counter alone.
-  EXPECT_EQ(CPluginWindowElement(nullptr, CRect(0, 0, 10, 10), 3).GetID(), 0u);
-  EXPECT_EQ(drawn(), 2u);
+  EXPECT_EQ(std::tuple(first.GetID(), second.GetID(),
+                       CPluginWindowElement(nullptr, CRect(0, 0, 10, 10), 3).GetID(), drawn()),
+            std::tuple(0u, 1u, 0u, 2u));
 
   // Clone and Copy draw a number for the copy they build, then give it the source's number.
   second.SetID(1000);  // SetID does not touch the counter
@@ -63,8 +59,7 @@ TEST(Counters, WindowNumberCountsFromZeroThenStaysAtAllOnesAfter5025Numbers) {
   std::uint32_t last = 0;
   for (int i = 7; i <= 5024; ++i) last = drawn();
   EXPECT_EQ(last, 5024u);
-  EXPECT_EQ(drawn(), 0xFFFFFFFFu);
-  EXPECT_EQ(drawn(), 0xFFFFFFFFu);
+  EXPECT_EQ(std::tuple(drawn(), drawn()), std::tuple(0xFFFFFFFFu, 0xFFFFFFFFu));
   IPluginWindowElement* late = first.Copy();
   EXPECT_EQ(late->GetID(), 0u);  // still the source's number
   late->Release();
@@ -75,12 +70,11 @@ TEST(Counters, WebRequestIdCountsFromOneAndClonesKeepTheirSources) {
   auto make = [] { return static_cast<IWebRequest*>(qo::MakeContainer(CONTAINER_WEB_REQUEST)); };
   IWebRequest* first = make();
   IWebRequest* second = make();
-  EXPECT_EQ(first->GetRequestId(), 1u);
-  EXPECT_EQ(second->GetRequestId(), 2u);
   auto* clone = static_cast<IWebRequest*>(first->Clone());  // draws 3, then takes 1
-  EXPECT_EQ(clone->GetRequestId(), 1u);
   IWebRequest* third = make();
-  EXPECT_EQ(third->GetRequestId(), 4u);
+  EXPECT_EQ(std::tuple(first->GetRequestId(), second->GetRequestId(), clone->GetRequestId(),
+                       third->GetRequestId()),
+            std::tuple(1u, 2u, 1u, 4u));
   for (IWebRequest* request : {first, second, clone, third}) request->Release();
   IWebRequest* after = make();
   EXPECT_EQ(after->GetRequestId(), 5u);  // identifiers are never reused
