@@ -1,9 +1,7 @@
-// Out of memory while containers are made and changed: by the two factories for every code
-// they make, by every constructor a client can call, by Clone and the typed Copy of every
-// class, by the exported entry points, and in assignments, setters, inserts and resource
-// loading. The allocator's exception must reach the caller with nothing half made left
-// behind, and the object copied from or changed must hold exactly what it held before (the
-// strong guarantee). operator& is left out: every class implements it as its assignment.
+// Out of memory while containers are made, copied and changed (by the factories, every
+// constructor, Clone, Copy, the exported entry points, assignments, setters, inserts and resource
+// loading): the exception reaches the caller, nothing half made is left, and the object copied
+// from or changed holds what it held before. operator& is every class's assignment: left out.
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,10 +15,8 @@ namespace {
 using qo::test::ExpectFailureSafe;
 using qo::test::ExpectFailureSafeOn;
 using qo::test::Fresh;
-using qo::test::injection;
 using qo::test::Long;
 using qo::test::Owned;
-using qo::test::Snapshot;
 using qo::test::Unchanged;
 using qo::test::View;
 
@@ -77,11 +73,11 @@ std::function<void()> Construct(Args... args) {
 
 // The default constructors run in the factories' loop above; here the others.
 TEST(AllocationFailure, EveryConstructorFailsWhole) {
-  const qo::String text = qo::test::Long("text", 1);
+  const qo::String text = Long("text", 1);
   const qo::String stamp = u"240131235959";
   const auto medium = static_cast<tagSEND_MEDIUM>(1);
   const qo::Time t5 = 5, t6 = 6;
-  Owned message = qo::test::Fresh(CONTAINER_MESSAGE);
+  Owned message = Fresh(CONTAINER_MESSAGE);
   const std::pair<const char*, std::function<void()>> constructors[] = {
       {"CUserList", [] { std::make_unique<CUserList>(); }},
       {"CSearchResultList", [] { std::make_unique<CSearchResultList>()->get(0); }},
@@ -113,7 +109,7 @@ TEST(AllocationFailure, EveryConstructorFailsWhole) {
 
 TEST(AllocationFailure, CopiesLeaveTheSource) {
   // The copy constructor of each class offered directly, from a filled source.
-  qo::test::CopyableClasses::ForEach([](auto* type, tagCONTAINER_DATATYPE code, const char* name) {
+  qo::test::CopiedClasses::ForEach([](auto* type, tagCONTAINER_DATATYPE code, const char* name) {
     using T = std::remove_pointer_t<decltype(type)>;
     ExpectFailureSafeOn(name, code,
                         [](Owned& source) { (new T(*dynamic_cast<T*>(source.get())))->Release(); });
@@ -137,28 +133,21 @@ TEST(AllocationFailure, CopiesLeaveTheSource) {
 
 TEST(AllocationFailure, AssignmentsGiveTheStrongGuarantee) {
   // From a source filled differently; self-assignment as well.
-  qo::test::CopyableClasses::ForEach([](auto* type, tagCONTAINER_DATATYPE code, const char* what) {
+  qo::test::CopiedClasses::ForEach([](auto* type, tagCONTAINER_DATATYPE code, const char* what) {
     using T = std::remove_pointer_t<decltype(type)>;
     const Owned source = Fresh(code, 2);
     ExpectFailureSafeOn(what, code, [&](Owned& target) {
       *dynamic_cast<T*>(target.get()) = *dynamic_cast<T*>(source.get());
     });
     // Self-assignment may allocate nothing; it must still be safe when it does.
-    Owned probe = Fresh(code);
-    const Snapshot before(probe.get());
-    const long long blocks = injection.liveBlocks;
-    T& object = *dynamic_cast<T*>(probe.get());
-    const T& self = object;
-    qo::test::Arm(1);
-    try {
-      object = self;
-    } catch (const std::bad_alloc&) {
-    }
-    injection.countdown = 0;
-    if (injection.fired) {
-      EXPECT_TRUE(before.Matches(probe.get())) << what << " self-assignment";
-    }
-    EXPECT_LE(injection.liveBlocks, blocks + 1) << what << " self-assignment";
+    ExpectFailureSafeOn(
+        what, code,
+        [](Owned& target) {
+          T& object = *dynamic_cast<T*>(target.get());
+          const T& self = object;
+          object = self;
+        },
+        1, true);
   });
 
   // The inbox and outbox messages' own assignments.
@@ -274,11 +263,10 @@ TEST(AllocationFailure, ResourceLoadingFailsWhole) {
     view->AddControl(2, u"b", CRect(), 0, 201);
     return element;
   };
-  auto read = [](Owned& object) { return Unchanged(object.get()); };
   ExpectFailureSafe(
       "LoadResource", window,
       [&](Owned& element) { View<IPluginWindowElement>(element.get())->LoadResource(module); },
-      read);
+      [](Owned& object) { return Unchanged(object.get()); });
   // A control loading its bitmap, first or in place of one it holds. Destruction leaves the
   // bitmap to the client, so the control unloads it before it dies.
   struct Unloading {

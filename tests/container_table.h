@@ -434,6 +434,9 @@ using CopyableClasses =
             CConnectionProperties, CXMPPConnProperties, CCagTokens, CCredit, CCreditList, CAds,
             CIAdsList, CPluginInfo, CPluginUIElement, CPluginUIElementAction, CPluginWindowElement,
             CPluginWindowControl, CPluginControlCommand, CQoDataSource>;
+// With the framework's classes that the library copies the same way.
+using CopiedClasses =
+    CopyableClasses::With<CQoDataCollection, CGenericData, CApplicationEvent, CGenericEvent>;
 
 // The class codes (one per class; the second and third interface codes left out).
 inline std::vector<tagCONTAINER_DATATYPE> ClassCodes() {

@@ -31,7 +31,7 @@ TEST(Copies, CloneOfEveryClassCarriesEverythingAndStaysApart) {
 }
 
 TEST(Copies, CopyConstructionAndAssignmentCarryEverything) {
-  using Direct = qo::test::CopyableClasses::With<PluginEventData>;
+  using Direct = qo::test::CopiedClasses::With<PluginEventData>;
   Direct::ForEach([](auto* type, tagCONTAINER_DATATYPE code, const char* name) {
     using T = std::remove_pointer_t<decltype(type)>;
     SCOPED_TRACE(name);
