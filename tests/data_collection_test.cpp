@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "probe_containers.h"
@@ -34,7 +35,6 @@ TEST(DataCollection, KeepsClonesInOrderAndReleasesEachOnce) {
   auto destroyed = [destroyedBefore] { return g_probesDestroyed - destroyedBefore; };
   {
     CQoDataCollection collection;
-    EXPECT_EQ(collection.GetHeadPosition(), nullptr);
     AddProbes(collection, {1, 2, 3});
     EXPECT_EQ(destroyed(), 3);              // the caller's probes go; the collection's clones stay
     EXPECT_EQ(collection.Add(nullptr), 0);  // adding null adds nothing
@@ -59,9 +59,9 @@ TEST(DataCollection, KeepsClonesInOrderAndReleasesEachOnce) {
     collection.SetUserValue(5);
     collection.RemoveAll();
     EXPECT_EQ(destroyed(), 6);
-    EXPECT_EQ(collection.GetCount(), 0);
-    EXPECT_EQ(collection.GetHeadPosition(), nullptr);
-    EXPECT_EQ(collection.GetUserValue(), 5u);  // only the items go
+    EXPECT_EQ(
+        std::tuple(collection.GetCount(), collection.GetHeadPosition(), collection.GetUserValue()),
+        std::tuple(0, nullptr, 5u));  // only the items go
     AddProbes(collection, {4});
   }
   EXPECT_EQ(destroyed(), 8);  // the last clone with the collection
@@ -82,8 +82,8 @@ TEST(DataCollection, AssignmentReplacesTheItemsWithClonesOfItsOwn) {
     EXPECT_EQ(destroyed(), 4);
     const auto& self = target;  // assigning to itself changes nothing
     target = self;
-    EXPECT_EQ(Values(target), (std::vector<int>{1, 2}));
-    EXPECT_EQ(target.GetUserValue(), 7u);
+    EXPECT_EQ(std::tuple(Values(target), target.GetUserValue()),
+              std::tuple(std::vector<int>{1, 2}, 7u));
   }
   EXPECT_EQ(destroyed(), 6);  // the target's clones, not the source's items
   EXPECT_EQ(Values(source), (std::vector<int>{1, 2}));

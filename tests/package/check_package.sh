@@ -4,15 +4,12 @@
 #   check_package.sh BUILD_DIR WORK         installs BUILD_DIR, then moves the tree elsewhere
 #   check_package.sh --prefix PREFIX WORK   uses a tree installed already (an unpacked package)
 set -eu
+work="${3:-$2}"
+rm -rf "$work"
+mkdir -p "$work"
 if [ "$1" = "--prefix" ]; then
   prefix=$(cd "$2" && pwd)
-  work="$3"
-  rm -rf "$work"
-  mkdir -p "$work"
 else
-  work="$2"
-  rm -rf "$work"
-  mkdir -p "$work"
   cmake --install "$1" --prefix "$work/staged" >/dev/null
   mv "$work/staged" "$work/moved"  # nothing may remember where it was installed
   prefix="$work/moved"
