@@ -91,8 +91,6 @@ class Snapshot {
           if (dynamic_cast<T*>(c) == nullptr) return;
           if constexpr (requires(T & x) { x.fields(); })
             Same(c, [](IDataContainer* x) { return dynamic_cast<T*>(x)->fields(); });
-          if constexpr (requires(T & x) { x.buddyFields(); })
-            Same(c, [](IDataContainer* x) { return dynamic_cast<T*>(x)->buddyFields(); });
         }(),
         ...);
   }

@@ -8,28 +8,22 @@
 
 namespace {
 
-class LoadedLibrary : public ::testing::Test {
- protected:
-  void SetUp() override {
-    handle_ = dlopen(QODATA_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(handle_, nullptr) << dlerror();
-  }
-  void TearDown() override {
-    if (handle_ != nullptr) dlclose(handle_);
-  }
-  template <class Function>
-  Function Resolve(const char* name) {
-    return reinterpret_cast<Function>(dlsym(handle_, name));
-  }
-  void* handle_ = nullptr;
-};
-
 // The factory and the application-communication object work through the resolved entry
 // points, and a qo::StatusError thrown inside the library is caught here by its type (which
 // names are exported, and which not: check_exports.sh).
-TEST_F(LoadedLibrary, EntryPointsWorkAndErrorsAreCaughtByType) {
+TEST(LoadedLibrary, EntryPointsWorkAndErrorsAreCaughtByType) {
+  void* library = dlopen(QODATA_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(library, nullptr) << dlerror();
+  auto resolve = [library](const char* name) { return dlsym(library, name); };
+  auto createFactory =
+      reinterpret_cast<PFN_CreateDataFactoryInstance>(resolve("CreateDataFactoryInstance"));
+  auto freeFactory =
+      reinterpret_cast<PFN_FreeDataFactoryInstance>(resolve("FreeDataFactoryInstance"));
+  auto createAppCom = reinterpret_cast<PFN_CreateAppComInstance>(resolve("CreateAppComInstance"));
+  auto destroyAppCom =
+      reinterpret_cast<PFN_DestroyAppComInstance>(resolve("DestroyAppComInstance"));
   IDataFactory* factory = nullptr;
-  ASSERT_EQ(Resolve<PFN_CreateDataFactoryInstance>("CreateDataFactoryInstance")(&factory), S_OK);
+  ASSERT_EQ(createFactory(&factory), S_OK);
   IDataContainer* container = nullptr;
   ASSERT_EQ(factory->CreateInstance(CONTAINER_USER_PROFILE, &container), 1);
   static_cast<IUserProfile*>(container)->setQuilloID(u"MiXeD");
@@ -46,18 +40,17 @@ TEST_F(LoadedLibrary, EntryPointsWorkAndErrorsAreCaughtByType) {
   EXPECT_EQ(caught, E_FAIL);
   static_cast<IUserProfile_01*>(second)->Release();
   EXPECT_EQ(factory->ReleaseInstance(CONTAINER_USER_PROFILE, &container), 1);
-  EXPECT_EQ(Resolve<PFN_FreeDataFactoryInstance>("FreeDataFactoryInstance")(&factory), S_OK);
+  EXPECT_EQ(freeFactory(&factory), S_OK);
 
   IApplicationCom* app = nullptr;
-  ASSERT_EQ(
-      Resolve<PFN_CreateAppComInstance>("CreateAppComInstance")(reinterpret_cast<void**>(&app)),
-      S_OK);
-  const auto* iid = static_cast<const IID*>(dlsym(handle_, "IID_IDataFactory2"));
+  ASSERT_EQ(createAppCom(reinterpret_cast<void**>(&app)), S_OK);
+  const auto* iid = static_cast<const IID*>(resolve("IID_IDataFactory2"));
   ASSERT_NE(iid, nullptr);
   void* same = nullptr;
   EXPECT_EQ(app->QueryInterface(*iid, &same), S_OK);
   app->Release();
-  EXPECT_EQ(Resolve<PFN_DestroyAppComInstance>("DestroyAppComInstance")(&app), S_OK);
+  EXPECT_EQ(destroyAppCom(&app), S_OK);
+  dlclose(library);
 }
 
 }  // namespace
