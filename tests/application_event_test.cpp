@@ -44,8 +44,7 @@ TEST(ApplicationEvent, HoldsItsOwnCloneOfTheData) {
   const int destroyedBefore = g_probesDestroyed;
   auto* event = static_cast<IApplicationEvent*>(qo::MakeContainer(CONTAINER_APPLICATION_EVENT));
   ASSERT_NE(event, nullptr);
-  auto* probe = new Probe();
-  probe->value = 6;
+  auto* probe = new Probe(6);
   ASSERT_EQ(event->SetApplicationEvent(11, 0, static_cast<IProbeMain*>(probe)), S_OK);
   probe->Release();
   EXPECT_EQ(g_probesDestroyed - destroyedBefore, 1);

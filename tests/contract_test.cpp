@@ -35,8 +35,7 @@ TEST(ContainerContract, HoldersQueriesAndTheLastReleaseDestroys) {
 }
 
 TEST(ContainerContract, CloneIsIndependentWithOneHolderAndAssignmentKeepsHolders) {
-  auto* source = new Probe();
-  source->value = 7;
+  auto* source = new Probe(7);
   source->AddRef();
   source->AddRef();
   IDataContainer* copy = static_cast<IProbeSecond*>(source)->Clone();

@@ -23,8 +23,7 @@ std::vector<int> Values(IQoDataCollection& collection) {
 // Adds a probe with each value, giving the caller's own one back each time.
 void AddProbes(IQoDataCollection& collection, std::initializer_list<int> values) {
   for (int value : values) {
-    auto* probe = new Probe();
-    probe->value = value;
+    auto* probe = new Probe(value);
     EXPECT_EQ(collection.Add(static_cast<IProbeMain*>(probe)), 0);
     probe->Release();
   }

@@ -12,8 +12,7 @@ namespace {
 
 // Hands the bag a new probe with the value, then drops the caller's one.
 void PutProbe(IGenericDataContainer& bag, const qo::String& key, int value) {
-  auto* probe = new Probe();
-  probe->value = value;
+  auto* probe = new Probe(value);
   EXPECT_EQ(bag.SetContainer(key, static_cast<IProbeMain*>(probe)), 1);
   probe->Release();
 }
@@ -67,8 +66,7 @@ TEST(GenericData, HoldsAndHandsOutIndependentClonesEachReleasedOnce) {
   auto destroyed = [destroyedBefore] { return g_probesDestroyed - destroyedBefore; };
   auto* bag = static_cast<IGenericDataContainer*>(qo::MakeContainer(CONTAINER_GENERIC_DATA));
   ASSERT_NE(bag, nullptr);
-  auto* probe = new Probe();
-  probe->value = 1;
+  auto* probe = new Probe(1);
   bag->SetContainer(u"k", static_cast<IProbeMain*>(probe));
   probe->value = 2;  // the bag kept a copy, not the caller's object
   probe->Release();

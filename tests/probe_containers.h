@@ -1,6 +1,5 @@
-// Small containers built on the contract templates, used to test the templates and the
-// factories' destroy rules without depending on any real data class. Each probe counts its
-// destructions so a test can see exactly when an object dies.
+// Small containers on the contract templates, to test the templates and the factories' destroy
+// rules without any real data class. Each probe counts its destructions: a test sees when one dies.
 #pragma once
 
 #include "qodata/container_base.h"
@@ -35,7 +34,7 @@ inline int g_probesDestroyed = 0;
 // own address.
 class Probe : public qo::Container<Probe, CONTAINER_USER_PROFILE, IProbeSecond, IProbeMain> {
  public:
-  Probe() = default;
+  explicit Probe(int v = 0) : value(v) {}
   Probe(const Probe&) = default;
   Probe& operator=(const Probe&) = default;
   ~Probe() override { ++g_probesDestroyed; }
