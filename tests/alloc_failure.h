@@ -44,11 +44,9 @@ inline void Free(void* block) {
   std::free(block);
 }
 
-// Runs make() then op(object) with the N-th allocation of op failing, for N = 1, 2, ... until
-// op succeeds (which it must not do without allocating, unless mayNotAllocate). After each failure
-// the check that snap(object) made before must hold, and once the object is destroyed every block
-// allocated since make() must be freed again (capacity grown before the failure may stay until
-// then).
+// Runs make() then op(object) with the N-th allocation of op failing, N = 1, 2, ... until op
+// succeeds (not at N = 1 unless mayNotAllocate). After each failure snap(object) made before must
+// hold, and once the object is gone every block allocated since make() must be freed again.
 template <class Make, class Op, class Snap>
 void ExpectFailureSafe(const char* what, Make make, Op op, Snap snap, bool mayNotAllocate = false) {
   {  // once without failure, so that lazily made statics do not count as kept blocks

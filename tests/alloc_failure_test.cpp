@@ -121,8 +121,7 @@ TEST(AllocationFailure, CopiesLeaveTheSource) {
   // A clone of event data allocates only the new object.
   ExpectCreationSafe("PluginEventData Clone", [] { PluginEventData().Clone()->Release(); });
 
-  // The typed copies with code of their own (CAds and CCredit copy by Clone, CPluginUIElement
-  // by its copy constructor, both checked above).
+  // The typed copies with code of their own (the others copy by Clone or copy construction).
   ExpectFailureSafeOn("Copy", CONTAINER_BUDDY_PROFILE,
                       [](Owned& s) { View<IBuddyProfile>(s.get())->Copy()->Release(); });
   ExpectFailureSafeOn("Copy", CONTAINER_MESSAGE,
@@ -202,10 +201,8 @@ TEST(AllocationFailure, AssignmentsGiveTheStrongGuarantee) {
 }
 
 TEST(AllocationFailure, SettersAndInsertsGiveTheStrongGuarantee) {
-  // Each row of the table on its own, with a text and a number new to the container. Left out as
-  // the same code as a row there: the user-profile setters on a buddy profile, the buddy list's
-  // update by profile (the update by key after the key lookup that addBuddyRecord makes too),
-  // its class update (the class add's store) and GetList (getList with a filter).
+  // Each kTest row on its own, with a text and a number new to the container (rows left out run
+  // the same code as a row there: buddy profiles' user-profile setters, the buddy list's updates).
   for (const qo::test::Change& change : qo::test::Changes()) {
     if ((change.use & qo::test::kTest) == 0) continue;
     SCOPED_TRACE(testing::Message()

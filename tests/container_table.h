@@ -40,9 +40,8 @@ I* View(IDataContainer* container) {
 // The keys the tests fill maps that a caller cannot enumerate with.
 inline const qo::StringList kKeys = {u"k1", u"k2", u"a key long enough to allocate", u"new"};
 
-// Everything a container holds, taken from it at construction: its class's field records, the
-// containers it holds (compared in turn) and the entries of its lists and maps. Matches(other)
-// says whether another container (a copy, or the same one later) holds all of it as well.
+// Everything a container holds, taken at construction: field records, held containers (compared
+// in turn), list and map entries. Matches(other): a copy, or the same one later, holds it all.
 class Snapshot {
  public:
   explicit Snapshot(IDataContainer* c) : present_(c != nullptr) {
@@ -60,8 +59,7 @@ class Snapshot {
   void Same(IDataContainer* c, Get get) {
     checks_.push_back([get, value = get(c)](IDataContainer* other) { return get(other) == value; });
   }
-  // get(other) must be a container that matches get(c) now.
-  // (get may give a pointer that the container keeps, or a handle that the caller owns.)
+  // get(other) must be a container that matches get(c) now (a lent pointer, or a caller's handle).
   template <class Get>
   void Held(IDataContainer* c, Get get) {
     const auto now = get(c);
@@ -221,10 +219,9 @@ inline const std::uint8_t kBytes[64] = {7, 2, 3, 4};
         __VA_ARGS__                                                                           \
   }
 
-// The setters and inserts of every class. Fill applies each kFill row to a container (those of
-// the user profile to buddy profiles too), with texts that live on the heap, so that copying
-// it has many allocations to fail; each kTest row is applied on its own to a filled container
-// and must fail safely.
+// The setters and inserts of every class. Fill applies each kFill row (the user profile's to
+// buddy profiles too) with texts on the heap, so a copy has many allocations to fail; each kTest
+// row is applied on its own to a filled container and must fail safely.
 inline const std::vector<Change>& Changes() {
   auto request = [](std::int32_t apply) {
     return [apply](IDataContainer* c, const qo::String& t, int) {
@@ -411,8 +408,8 @@ inline Owned Fresh(tagCONTAINER_DATATYPE code, int variant = 1) {
   return Owned::Adopt(Made(code, variant));
 }
 
-// The classes offered for direct copy construction and assignment: ForEach calls
-// f(T*, code, name) with a null T*, the code whose containers are T and the class name.
+// The classes offered for direct copy construction and assignment: ForEach calls f(T*, code,
+// name) with a null T*, the code whose containers are T and the class name.
 template <class... T>
 struct Classes {
   template <class... More>

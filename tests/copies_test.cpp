@@ -1,6 +1,5 @@
 // The copies of every class, filled from the shared table: Clone, copy construction and
-// assignment carry everything the source holds and stay independent of it afterwards; the
-// holder counts of copies are the container template's (see the contract test).
+// assignment carry everything the source holds and stay independent of it afterwards.
 #include <gtest/gtest.h>
 
 #include <type_traits>
