@@ -84,16 +84,21 @@ TEST(ProfileRequest, ApplyZeroOnlyKeepsAnEmptyRequestChangesNothingGetMerges) {
   EXPECT_EQ(out, (StringMap{{u"first_name", u"Ann"}, {u"popup", u"1"}, {u"c", u"3"}}));
 }
 
-// Keys are kept in their original case, unknown keys too.
+// The request is kept with its keys in their original case, unknown keys too; the "idle" value
+// becomes the flag it sets, in the kept request only.
 TEST(ProfileRequest, KeysAreComparedIgnoringCaseAndValuesStoredAsTheyCame) {
   CUserProfile profile;
   StringMap request{{u"FIRST_NAME", u"Ann"}, {u"Last_Name", u"Lee"},  {u"eMail", u"a@b.org"},
-                    {u"THEME", u"Dark"},     {u"global_id", u"g-42"}, {u"unknown_key", u"what"}};
+                    {u"THEME", u"Dark"},     {u"global_id", u"g-42"}, {u"unknown_key", u"what"},
+                    {u"IDLE", u"15"}};
   profile.SetProfileRqst(request, 1);
-  EXPECT_EQ(std::vector({profile.getFirstName(), profile.getLastName(), profile.getEmail(),
-                         profile.getTheme(), profile.GetGlobalID()}),
-            std::vector<String>({u"Ann", u"Lee", u"a@b.org", u"Dark", u"g-42"}));
-  EXPECT_EQ(RequestOf(profile), request);
+  EXPECT_EQ(std::tuple(profile.getFirstName(), profile.getLastName(), profile.getEmail(),
+                       profile.getTheme(), profile.GetGlobalID(), profile.getIdleTime()),
+            std::tuple(u"Ann", u"Lee", u"a@b.org", u"Dark", u"g-42", 15));
+  StringMap kept = request;
+  kept[u"IDLE"] = u"1";
+  EXPECT_EQ(RequestOf(profile), kept);
+  EXPECT_EQ(request.at(u"IDLE"), u"15") << "the caller's map is not touched";
 }
 
 // The flags and settings bits a request drives, as one word: the settings in the low 32 bits,
@@ -137,20 +142,9 @@ TEST(ProfileRequest, EachKeyDrivesItsOwnFlagOrSettingsBitOnly) {
   }
 }
 
-TEST(ProfileRequest, IdleSetsTheTimeAndRewritesTheKeptValue) {
+// The idle value is read like strtol (white space, sign, digits; otherwise 0), saturating.
+TEST(ProfileRequest, IdleReadsItsTimeLikeStrtol) {
   CUserProfile profile;
-  StringMap idle{{u"IDLE", u"15"}, {u"other", u"15"}};
-  profile.SetProfileRqst(idle, 1);
-  EXPECT_EQ(profile.getIdleTime(), 15);
-  EXPECT_EQ(RequestOf(profile), (StringMap{{u"IDLE", u"1"}, {u"other", u"15"}}))
-      << "the key keeps its case, the value becomes the flag";
-  EXPECT_EQ(idle.at(u"IDLE"), u"15") << "the caller's map is not touched";
-  StringMap notIdle{{u"idle", u"0"}};
-  profile.SetProfileRqst(notIdle, 1);
-  EXPECT_EQ(profile.getIdleTime(), 15) << "\"0\" leaves the idle time";
-  EXPECT_EQ(RequestOf(profile), notIdle);
-
-  // The value is read like strtol (white space, sign, digits; otherwise 0), saturating.
   using Read = std::pair<String, std::int32_t>;
   for (const auto& [value, time] :
        {Read{u"  \t42abc", 42}, Read{u"+7", 7}, Read{u"-3", -3}, Read{u"abc", 0}, Read{u"", 0},
