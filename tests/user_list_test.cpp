@@ -1,5 +1,4 @@
-// The user list (pointers to profiles it does not own) and the search-result list (keeps
-// nothing).
+// The user list (pointers it does not own) and the search-result list (keeps nothing).
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -34,8 +33,7 @@ TEST(UserList, AssignmentAppendsTheSourcesOwnPointers) {
   EXPECT_EQ(EntriesOf(source), (Entries{&p1, &p2, &p1, &p2}));
   CUserList copy(source);
   EXPECT_EQ(EntriesOf(copy), EntriesOf(source));
-  // Emptying and destroying the lists leave the profiles alone: they are locals here, so a
-  // list that released or freed them would fail.
+  // Emptying and destroying the lists leave the profiles (locals here) alone.
   copy.RemoveAll();
   EXPECT_EQ(p1.HolderCount(), 1u);
 }
@@ -46,12 +44,7 @@ TEST(SearchResultList, KeepsNothing) {
   profile.setName(u"Ann", u"Lee");
   results.add(profile);
   EXPECT_EQ(results.count(), 0);
-  for (std::int32_t index : {0, -1, 1000}) {
-    EXPECT_EQ(results.get(index).fields(), CUserProfile::Fields{});  // whatever was added
-  }
-  CSearchResultList copy(results);
-  copy = results;
-  EXPECT_EQ(copy.count(), 0);
+  EXPECT_EQ(results.get(0).fields(), CUserProfile::Fields{});  // whatever was added
 }
 
 }  // namespace

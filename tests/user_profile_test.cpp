@@ -1,5 +1,4 @@
-// The user profile: its starting state, the setters that do more than store, the saved-status
-// table and what assignment carries (copies and clones: copies_test.cpp).
+// The user profile: start values, setters, the saved-status table and what assignment carries.
 #include "qodata/user_profile.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +25,7 @@ std::vector<std::uint32_t> NumbersIn(const qo::SavedStatusTable& table) {
   return numbers;
 }
 
-// Each setter of a plain field, one by one, and together the filling of a source profile (the
-// profile text aside: setProfile ignores it).
+// Each setter of a plain field; together they fill a source profile.
 qo::StringMap g_request{{u"GLOBAL_ID", u"g-1"}, {u"custom", u"x"}};
 #define QO_SET(call) [](CUserProfile& p) { p.call; }
 const std::function<void(CUserProfile&)> kSetters[] = {
@@ -60,8 +58,7 @@ const std::function<void(CUserProfile&)> kSetters[] = {
 TEST(UserProfile, StartValuesAndEverySetterStores) {
   CUserProfile profile;
   EXPECT_EQ(profile.fields(), CUserProfile::Fields{});
-  // Status -1, gender 2, and our decisions for the values the profile leaves open: not idle,
-  // last status 0, an empty wallet.
+  // Status -1, gender 2, and our decisions: not idle, last status 0, an empty wallet.
   EXPECT_EQ(std::tuple(profile.getStatus(), profile.getGender(), profile.getIdleTime(),
                        profile.GetLastStatus(), profile.GetWalletBalance()),
             std::tuple(-1, 2, 0, 0, 0.0));
@@ -86,11 +83,8 @@ TEST(UserProfile, SettersThatDoMoreThanStore) {
 
   // The list setters replace with copies; the getters lend the profile's own list.
   profile.setAddressList({u"a", u"b", u"c"});
-  StringList given{u"x", u"y"};
-  profile.setAddressList(given);
-  given.push_back(u"z");
-  given[0] = u"changed";
-  EXPECT_EQ(profile.getAddressList(), (StringList{u"x", u"y"})) << "the caller's list stays theirs";
+  profile.setAddressList({u"x", u"y"});
+  EXPECT_EQ(profile.getAddressList(), (StringList{u"x", u"y"}));
   profile.getTelephoneList().push_back(u"555");
   EXPECT_EQ(profile.getTelephoneList(), StringList{u"555"});
   profile.setEmailList({u"e"});
@@ -120,9 +114,8 @@ TEST(UserProfile, AddStatusKeepsAtMostFourCopiesAndEvictsTheSmallestNumber) {
   EXPECT_EQ(NumbersIn(profile.GetCustomStatus()), (std::vector<std::uint32_t>{1, 0x10007u, 30, 40}))
       << "12 was the smallest number, even though key 7 is smaller";
 
-  // The search starts from 999999: numbers at or above it are never below it, so the search
-  // lands on 999999's key (16959), which holds no record, and nothing goes; unless a record
-  // sits under that key: it is evicted, although its number is not the smallest.
+  // The search starts from 999999 and lands on its key (16959) when no number is below it: a
+  // record there is evicted although not the smallest; with none there, nothing goes.
   const std::pair<std::uint32_t, std::vector<std::uint32_t>> high[] = {
       {1000003u, {1000000u, 1000001u, 1000002u, 1000003u, 1000004u}},
       {999999u + 0x10000u, {1000000u, 1000001u, 1000002u, 1000004u}}};
@@ -141,20 +134,21 @@ TEST(UserProfile, AssignmentCopiesTheRecordAppendsListsAndLeavesOneHolder) {
   CUserProfile target;
   target.AddRef();
   target.setAddressList({u"mine"});
+  target.setTelephoneList({u"mine"});
+  target.setEmailList({u"mine"});
   qo::StringMap earlier{{u"old_key", u"v"}, {u"custom", u"old"}};
   target.SetProfileRqst(earlier, 0);
   target.AddStatus(Saved(9, u"target nine"));
   target.AddStatus(Saved(2, u"two"));
   EXPECT_EQ(&(target = source), &target);
   EXPECT_EQ(target.HolderCount(), 1u);
-  // Our decision: the lists are appended to the target's entries; only the request is emptied.
-  // The source's records go under their keys, replacing; the target's other records stay.
+  // Our decision: lists are appended, the request emptied, the target's other statuses kept.
   CUserProfile::Fields expected = source.fields();
-  expected.addressList.insert(expected.addressList.begin(), u"mine");
+  for (StringList* list : {&expected.addressList, &expected.telephoneList, &expected.emailList})
+    list->insert(list->begin(), u"mine");
   expected.savedStatuses.emplace(2, Saved(2, u"two"));
   EXPECT_EQ(target.fields(), expected);
-  // Our decision: assigning a profile to itself (= or &) is a no-op (no appended lists,
-  // request and holders kept). operator& with another source: copies_test.cpp.
+  // Our decision: assigning a profile to itself (= or &) is a no-op.
   CUserProfile& alias = target;
   target = alias;
   target& alias;
