@@ -283,7 +283,6 @@ String EmailFor(int n) {
 // The list as a test sees it: the keys in the scan order the list promises, kept by hand.
 struct Model {
   CBuddyList list;
-  IBuddyList* Buddies() { return &list; }
   std::vector<String> order;
 
   void Stored(const String& key) {
@@ -292,7 +291,7 @@ struct Model {
   }
   // The record under a key the model holds; a key the list lost is a failure, not a crash.
   IBuddyProfile* Record(const String& key) {
-    if (IBuddyProfile* record = Buddies()->getBuddyProfileRecord(key)) return record;
+    if (IBuddyProfile* record = list.getBuddyProfileRecord(key)) return record;
     ADD_FAILURE() << "a stored key is missing";
     static CBuddyProfile placeholder;
     return &placeholder;
@@ -319,28 +318,28 @@ struct Model {
 
 // Every address and BLII answers as a scan does; handed-out lists follow the scan order.
 void ExpectAgreement(Model& model) {
-  ASSERT_EQ(model.Buddies()->size(), static_cast<std::int32_t>(model.order.size()));
+  ASSERT_EQ(model.list.size(), static_cast<std::int32_t>(model.order.size()));
   for (int n = 0; n < 10; ++n) {
     const String address = EmailFor(n);  // no key looks like an address
     const bool shaped = address.find(u'@') != String::npos && address.find(u'@') > 0;
     IBuddyProfile* scanned =
         model.Found(model.Scan([&](IBuddyProfile* r) { return r->getEmail() == address; }));
-    EXPECT_EQ(model.Buddies()->getBuddyProfileRecord(address), shaped ? scanned : nullptr);
+    EXPECT_EQ(model.list.getBuddyProfileRecord(address), shaped ? scanned : nullptr);
   }
   for (std::int32_t blii = -2; blii < 6; ++blii) {
-    EXPECT_EQ(model.Buddies()->getBuddyProfileRecord(blii),
+    EXPECT_EQ(model.list.getBuddyProfileRecord(blii),
               model.Found(model.Scan(model.HasBlii(blii), true)));
     EXPECT_EQ(model.list.getBuddyRecord(blii),
               dynamic_cast<CBuddyProfile*>(model.Found(model.Scan(model.HasBlii(blii)))));
   }
   std::vector<IBuddyProfile*> copies;
-  model.Buddies()->getList(copies);
+  model.list.getList(copies);
   ASSERT_EQ(copies.size(), model.order.size());
   for (std::size_t i = 0; i < copies.size(); ++i) {
     EXPECT_EQ(copies[i]->getEmail(), model.Record(model.order[i])->getEmail());
     EXPECT_EQ(copies[i]->getBlii(), model.Record(model.order[i])->getBlii());
   }
-  model.Buddies()->clearCopyOfList(copies);
+  model.list.clearCopyOfList(copies);
 }
 
 // With `withDerived`, a quarter of the buddies added are probes (scanned, not indexed).
@@ -368,7 +367,7 @@ void RunRandomSequence(unsigned seed, bool withDerived) {
       derived.refuseBuddyView = pick(8) == 0;
       source.setQuilloID(KeyFor(pick(25)));
       fill(source);
-      ASSERT_EQ(model.Buddies()->addBuddyRecord(&source), 1);
+      ASSERT_EQ(model.list.addBuddyRecord(&source), 1);
       model.Stored(source.getQuilloID());
       continue;
     }
@@ -397,7 +396,7 @@ void RunRandomSequence(unsigned seed, bool withDerived) {
       }
       case 7:  // a record changed after its removal no longer counts
         kept = qo::Held<IBuddyProfile>::Share(lent);
-        ASSERT_EQ(model.Buddies()->removeBuddyRecord(key), 1);
+        ASSERT_EQ(model.list.removeBuddyRecord(key), 1);
         std::erase(model.order, key);
         lent->setBLII(pick(6) - 1);
         lent->setDomain(0);
@@ -406,14 +405,14 @@ void RunRandomSequence(unsigned seed, bool withDerived) {
         const std::int32_t blii = pick(7) - 2;
         const std::size_t first = model.Scan(model.HasBlii(blii));
         const bool any = first < model.order.size();
-        ASSERT_EQ(model.Buddies()->removeBuddyRecord(blii), any ? 1 : 0);
+        ASSERT_EQ(model.list.removeBuddyRecord(blii), any ? 1 : 0);
         if (any) model.order.erase(model.order.begin() + static_cast<std::ptrdiff_t>(first));
         break;
       }
       default: {  // an update by key stores a copy under that key, in the last place
         CBuddyProfile replacement;
         fill(replacement);
-        ASSERT_EQ(model.Buddies()->updateBuddyRecord(key, &replacement), 1);
+        ASSERT_EQ(model.list.updateBuddyRecord(key, &replacement), 1);
         model.Stored(key);
         break;
       }

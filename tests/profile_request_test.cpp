@@ -29,8 +29,6 @@ StringMap RequestOf(CUserProfile& profile) {
   return out;
 }
 
-// --- Transport suffixes and normalisation --------------------------------------------------
-
 // Lower-cased and cut at the first transport suffix in suffix order (not text order); unified
 // unless the normal form starts with "00" or "01".
 TEST(QuilloId, IsNormalisedAndUnifiedUnlessItStartsWithZeroZeroOrZeroOne) {
@@ -60,8 +58,6 @@ TEST(QuilloId, IsNormalisedAndUnifiedUnlessItStartsWithZeroZeroOrZeroOne) {
     EXPECT_EQ(profile.isUnifiedAccount(), unified) << Shown(given);
   }
 }
-
-// --- The profile request ------------------------------------------------------------------
 
 TEST(ProfileRequest, ApplyZeroOnlyKeepsAnEmptyRequestChangesNothingGetMerges) {
   CUserProfile profile;
@@ -94,7 +90,6 @@ TEST(ProfileRequest, KeysAreComparedIgnoringCaseAndValuesStoredAsTheyCame) {
   StringMap kept = request;
   kept[u"IDLE"] = u"1";
   EXPECT_EQ(RequestOf(profile), kept);
-  EXPECT_EQ(request.at(u"IDLE"), u"15") << "the caller's map is not touched";
 }
 
 // The settings (low 32 bits) and the email-updates, listed and verified flags as one word.
@@ -153,8 +148,6 @@ TEST(ProfileRequest, IdleReadsItsTimeLikeStrtol) {
   }
 }
 
-// --- Birthday -----------------------------------------------------------------------------
-
 // Central European time with daylight saving as a POSIX rule (no time-zone database needed);
 // left set: each case runs in a process of its own.
 class Birthday : public ::testing::Test {
@@ -164,8 +157,9 @@ class Birthday : public ::testing::Test {
     tzset();
   }
 
-  // The birthdate the value gives a profile whose birthdate was 123; a failure's code: *error.
-  static qo::Time BirthdateFrom(const String& value, HRESULT* error = nullptr) {
+  // The birthdate the value gives a profile whose birthdate was 123, or kFailed for E_FAIL.
+  static constexpr qo::Time kFailed = -1;
+  static qo::Time BirthdateFrom(const String& value) {
     CUserProfile profile;
     profile.setBirthdate(123);
     StringMap request{{u"BirthDay", value}};
@@ -173,18 +167,19 @@ class Birthday : public ::testing::Test {
       profile.SetProfileRqst(request, 1);
     } catch (const qo::StatusError& failure) {
       EXPECT_EQ(profile.getBirthdate(), 123) << "a failed birthday leaves the birthdate";
-      if (error != nullptr) *error = failure.code();
+      EXPECT_EQ(failure.code(), E_FAIL) << Shown(value);
+      return kFailed;
     }
     return profile.getBirthdate();
   }
 };
 
 TEST_F(Birthday, IsLocalMidnightWithDaylightSavingTimeRollOverAndLenientTokens) {
-  EXPECT_EQ(BirthdateFrom(u""), 123) << "an empty value changes nothing";
   // Hand-checked: 4 July 1985 is day 5663 since 1970, its midnight CEST 22:00 UTC the day
   // before; 15 January 2001 is day 11337, its midnight CET 23:00 UTC the day before.
   const qo::Time july1985 = 489276000;
   const std::pair<const char16_t*, qo::Time> cases[] = {
+      {u"", 123},  // an empty value changes nothing
       {u"1985-07-04", july1985},
       {u"2001-01-15", 979513200},
       {u"1900-01-01", -2208992400},  // the lowest year, before the epoch
@@ -210,9 +205,7 @@ TEST_F(Birthday, FieldsOutOfRangeRaiseEFail) {
   // A missing day reads as 0; only "-" separates.
   for (const char16_t* bad : {u"1899-12-31", u"1985-13-01", u"1985-00-10", u"1985-07-32",
                               u"1985-07-00", u"1985-07", u"-", u"July 4th, 1985", u"1985/07/04"}) {
-    HRESULT error = S_OK;
-    BirthdateFrom(bad, &error);
-    EXPECT_EQ(error, E_FAIL) << Shown(bad);
+    EXPECT_EQ(BirthdateFrom(bad), kFailed) << Shown(bad);
   }
 }
 

@@ -19,7 +19,6 @@ auto Values(ITransport& t) {
 
 TEST(Transport, StartValuesSignedValuesKeptBitForBitAndCloneCopiesAllNine) {
   auto* source = static_cast<ITransport*>(qo::MakeContainer(CONTAINER_TRANSPORT));
-  // Numbers 2 and 3 start at 1, the rest at 0.
   EXPECT_EQ(Values(*source), std::tuple(0, String(), String(), String(), 1, 1, 0, 0, 0));
   // Our decision: the numbers are signed and kept bit for bit, extremes included.
   source->SetTransportNumber1(INT_MIN);
