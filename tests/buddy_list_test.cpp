@@ -232,7 +232,9 @@ TEST_F(BuddyListTest, ClearingReleasesRecordsNotTheirOtherHolders) {
   EXPECT_EQ(kept->getQuilloID(), u"b");
   kept->Release();
   Add(Buddy(u"again"));  // usable again, and clearing twice is harmless
-  EXPECT_EQ(list_->getBuddyProfileRecord(3), nullptr);
+  plain.setQuilloID(u"filed again, under a key too long to reuse the old record's block");
+  concrete_.addBuddyRecord(plain);
+  EXPECT_EQ(IdOf(list_->getBuddyProfileRecord(3)), plain.getQuilloID());
   list_->clearList();
   list_->clearList();
   EXPECT_EQ(list_->size(), 0);
