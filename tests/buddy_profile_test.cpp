@@ -77,8 +77,7 @@ TEST(BuddyProfile, AssignmentKeepsPresenceAndAppendsLists) {
   CBuddyProfile target;
   target.setTheme(u"light");
   target.setGroupList({u"Old"});
-  target.AddResource(u"HOME");
-  target.AddResource(u"laptop");
+  target.SetResourceList({u"HOME", u"laptop"});
   target.SetPresence({static_cast<tagSTATUS>(2), u"src", 10, u"target"});
 
   target = *source;
