@@ -55,6 +55,7 @@ TEST_F(MessageTime, ConversionAppliesItsRulesInOrder) {
       {u"110117123060", E_FAIL, 0, "second 60"},
       {u"110117123045", S_OK, kJan17, "winter, UTC+1"},
       {u"110715120000", S_OK, kJul15, "summer, UTC+2"},
+      {u"010101000000", S_OK, 978303600, "every field at its minimum: 2000-12-31 23:00:00"},
       {u"991231235959", S_OK, 4102441199, "every field at its maximum: 2099-12-31 22:59:59"},
       {u"110230120000", S_OK, 1299063600, "30 February carries into March: 2011-03-02 11:00"},
       {u" 10117123045", S_OK, 979731045, "field \" 1\" is year 2001: 2001-01-17 11:30:45"},
