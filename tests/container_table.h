@@ -297,6 +297,8 @@ inline const std::vector<Change>& Changes() {
       QO_CALL(MESSAGE, IMessage, addRecipient(t + u"b", kMedium), kFill),
       QO_CALL(MESSAGE, IMessage, addRecipient(t, kMedium), kTest, 0),  // without a medium yet
       QO_CALL(MESSAGE, IMessage, setAttachment(t, static_cast<tagATTACHMENT_TYPE>(v))),
+      QO_CALL(MESSAGE, IMessage, setChargingOption(static_cast<tagCHARGING_OPTION>(v)), kFill),
+      QO_CALL(MESSAGE, IMessage_02, setWalletUserKey(t)),
       QO_CALL(MESSAGE, IMessage_01, SetBuddyProfile(Other(CONTAINER_BUDDY_PROFILE, v), kMedium)),
       QO_CALL(PLUGIN_INFO, IPluginInfo, SetAuthor(t)),
       QO_CALL(PLUGIN_UI_ELEMENT, IPluginUIElement, SetLabel(t)),
@@ -318,7 +320,10 @@ inline const std::vector<Change>& Changes() {
        kTest},
       QO_CALL(PLUGIN_EVENT_DATA, IPluginEventData, SetEventId(static_cast<PluginEvent>(v)), kFill),
       QO_CALL(MESSAGE_ATTACHMENT, IMessageAttachment, SetAttachment(t)),
+      QO_CALL(MESSAGE_ATTACHMENT, IMessageAttachment,
+              SetAttachmentType(static_cast<tagATTACHMENT_TYPE>(v)), kFill),
       QO_CALL(ADS, IAds, SetParameters(t, t, static_cast<ADSTYPE>(v), t, 1, 2)),
+      QO_CALL(ADS, IAds, SetImagePath(t)),
       // The list takes over the reference that Made gives.
       QO_CALL(ADS_LIST, IAdsList, AddTail(View<IAds>(Made(CONTAINER_ADS, v)))),
       QO_CALL(ADS_LIST, IAdsList, AddTail(View<IAds>(Made(CONTAINER_ADS, v))), kFill),
@@ -339,6 +344,8 @@ inline const std::vector<Change>& Changes() {
               kFill),
       QO_CALL(TRANSPORT, ITransport, SetTransportText1(t)),
       QO_CALL(WEB_REQUEST, IWebRequest, SetRequest(1, t, 2)),
+      QO_CALL(WEB_REQUEST, IWebRequest, SetAddress(t)),
+      QO_CALL(WEB_REQUEST, IWebRequest, SetRequestOption(v), kFill),
       QO_CALL(WEB_REQUEST, IWebRequest, SetBody(v, 2, kBytes, 4 * v)),
       QO_CALL(WEB_REQUEST, IWebRequest, SetParameter(u"k1", t)),
       QO_CALL(WEB_REQUEST, IWebRequest, SetParameter(t, t), kTest),
