@@ -30,9 +30,8 @@ class Input {
     const std::uint8_t head = Byte();
     const std::size_t length = (head & 0x7Fu) % (maxLength + 1);
     String text;
-    for (std::size_t i = 0; i < length && !empty(); ++i) {
+    for (std::size_t i = 0; i < length && !empty(); ++i)
       text.push_back(static_cast<char16_t>((head & 0x80u) != 0 ? Word() : Byte()));
-    }
     return text;
   }
 

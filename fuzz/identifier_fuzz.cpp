@@ -42,9 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (lower.compare(0, stored.size(), stored) != 0) qo::fuzz::Fail("not a prefix of the input");
   if (stored.size() < lower.size()) {
     bool atSuffix = false;
-    for (const qo::String* suffix : qo::kTransportSuffixes) {
+    for (const qo::String* suffix : qo::kTransportSuffixes)
       atSuffix |= lower.compare(stored.size(), suffix->size(), qo::platform::ToLower(*suffix)) == 0;
-    }
     if (!atSuffix) qo::fuzz::Fail("cut where no suffix begins");
   }
   const qo::String prefix = stored.substr(0, 2);

@@ -18,9 +18,8 @@ using namespace qo::platform;
 std::vector<std::uint16_t> CandidateNames(const std::uint8_t* data, std::size_t size) {
   std::vector<std::uint16_t> names = {0, 1, 101, 201};
   for (std::size_t i = 0; i + 3 < size && names.size() < 64; i += 2) {
-    if (data[i] == 0xFF && data[i + 1] == 0xFF) {
+    if (data[i] == 0xFF && data[i + 1] == 0xFF)
       names.push_back(static_cast<std::uint16_t>(data[i + 2] | (data[i + 3] << 8)));
-    }
   }
   return names;
 }
