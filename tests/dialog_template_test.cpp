@@ -23,9 +23,7 @@ struct Bytes {
     v.push_back(static_cast<std::uint8_t>(w >> 8));
     return *this;
   }
-  Bytes& D(std::uint32_t d) {
-    return W(static_cast<std::uint16_t>(d)).W(static_cast<std::uint16_t>(d >> 16));
-  }
+  Bytes& D(std::uint32_t d) { return W(d & 0xFFFF).W(d >> 16); }
   Bytes& T(const std::u16string& text) {
     for (char16_t unit : text) W(unit);
     return W(0);
@@ -52,8 +50,7 @@ std::vector<std::uint8_t> Classic() {
 std::vector<std::uint8_t> Extended() {
   Bytes b;
   b.W(1).W(0xFFFF).D(9).D(0x10).D(0x40).W(1).W(3).W(4).W(5).W(6).T(u"M").W(0).T(u"").W(9).W(700);
-  b.v.push_back(1);
-  b.v.push_back(2);
+  b.v.insert(b.v.end(), {1, 2});  // italic, charset
   b.T(u"Face").Align().D(3).D(4).D(0x50000000).W(1).W(2).W(3).W(4).D(0x12345678).W(0xFFFF).W(0x85);
   b.T(u"x").W(0);
   return b.v;

@@ -108,10 +108,10 @@ TEST(Bitmap, OwnsACopyOfItsResourceUntilDeleted) {
   ASSERT_EQ(bytes.size(), 40u + 16u);
   EXPECT_EQ(std::tuple(bytes[0], bytes[4]), std::tuple(40, 2));  // header size, width
 
-  EXPECT_EQ(DeleteObject(bitmap), 1);
-  EXPECT_EQ(DeleteObject(bitmap), 0);  // already deleted: nothing happens
-  EXPECT_TRUE(BitmapBytes(bitmap).empty());
-  EXPECT_EQ(BitmapBytes(second).size(), 56u);  // the other bitmap is untouched
+  // Deleting again does nothing; the other bitmap is untouched.
+  EXPECT_EQ((std::tuple{DeleteObject(bitmap), DeleteObject(bitmap), BitmapBytes(bitmap).size(),
+                        BitmapBytes(second).size()}),
+            std::tuple(1, 0, 0u, 56u));
   EXPECT_EQ(std::tuple(DeleteObject(second), DeleteObject(nullptr)), std::tuple(1, 0));
   EXPECT_EQ(LiveBitmapCount(), liveBefore);
 }
@@ -129,36 +129,31 @@ TEST(ResourceLanguage, NeutralThenTheUsersLanguageThenEnglishThenTheFirstWhateve
     }
     return found;
   };
-  const struct {
-    const char* lcAll;
-    const char* lcMessages;
-    const char* lang;
-    std::uint16_t set;
-    std::vector<int> widths;
-  } kRoads[] = {
-      {nullptr, nullptr, "de_DE.UTF-8", 0, {107, 100, 107}},  // exact; neutral first
-      {"", "fr_CA.UTF-8@x", "de_DE", 0, {112, 100, 112}},     // same primary language
-      {"C", "fr_FR", "de_DE", 0, {109, 100, 107}},            // none: English, first
-      {nullptr, nullptr, "xx_YY", 0, {109, 100, 107}},        // unknown names none
-      {nullptr, nullptr, "fr_FR", 0x0C07, {107, 100, 107}},   // set: German (Austria)
-      {nullptr, nullptr, "de_DE", 0x040C, {112, 100, 112}},   // set: French
-      {"de_DE", nullptr, nullptr, 0x0411, {109, 100, 107}},   // set: Japanese
-  };
-  for (const auto& road : kRoads) {
+  // LC_ALL, LC_MESSAGES, LANG, the language set, and the widths found.
+  using Road = std::tuple<const char*, const char*, const char*, std::uint16_t, std::vector<int>>;
+  for (const auto& [lcAll, lcMessages, lang, set, found] : {
+           Road{nullptr, nullptr, "de_DE.UTF-8", 0, {107, 100, 107}},  // exact; neutral first
+           Road{"", "fr_CA.UTF-8@x", "de_DE", 0, {112, 100, 112}},     // same primary language
+           Road{"C", "fr_FR", "de_DE", 0, {109, 100, 107}},            // none: English, first
+           Road{nullptr, nullptr, "xx_YY", 0, {109, 100, 107}},        // unknown names none
+           Road{nullptr, nullptr, "fr_FR", 0x0C07, {107, 100, 107}},   // set: German (Austria)
+           Road{nullptr, nullptr, "de_DE", 0x040C, {112, 100, 112}},   // set: French
+           Road{"de_DE", nullptr, nullptr, 0x0411, {109, 100, 107}},   // set: Japanese
+       }) {
     for (const auto& [variable, value] :
-         {std::pair{"LC_ALL", road.lcAll}, {"LC_MESSAGES", road.lcMessages}, {"LANG", road.lang}}) {
+         {std::pair{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}}) {
       value != nullptr ? setenv(variable, value, 1) : unsetenv(variable);
     }
-    SetResourceLanguage(road.set);
+    SetResourceLanguage(set);
 #ifdef _WIN32
     // Windows reads no locale variables: without a set language FindResourceW chooses, here
     // for English (United States), Wine's language under scripts/windows.sh.
-    if (road.set == 0) {
+    if (set == 0) {
       EXPECT_EQ(widths(), (std::vector<int>{109, 100, 107}));
       continue;
     }
 #endif
-    EXPECT_EQ(widths(), road.widths) << road.lang << " " << road.set;
+    EXPECT_EQ(widths(), found) << (lang ? lang : "") << " " << set;
   }
   SetResourceLanguage(0);
 

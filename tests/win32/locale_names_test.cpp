@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -19,10 +20,8 @@ using qo::platform::LanguageOfLocaleName;
 using Locales = std::map<std::string, std::uint16_t>;  // "ll_CC" to its language id
 
 BOOL CALLBACK Collect(LPWSTR name, DWORD, LPARAM into) {
-  std::string narrow;
-  for (const wchar_t* unit = name; *unit != 0; ++unit) {
-    narrow += *unit == L'-' ? '_' : static_cast<char>(*unit);
-  }
+  std::string narrow(name, name + wcslen(name));  // ASCII: "ll-CC" and the like
+  std::replace(narrow.begin(), narrow.end(), '-', '_');
   (*reinterpret_cast<Locales*>(into))[narrow] = LANGIDFROMLCID(LocaleNameToLCID(name, 0));
   return TRUE;
 }
