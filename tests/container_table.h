@@ -332,6 +332,11 @@ inline const std::vector<Change>& Changes() {
       QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand, AddParam(2, std::int32_t{-v}), kFill),
       QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand, AddParam(6 + v, t)),
       QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand, AddParam(10, std::int32_t{v}), kTest),
+      QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand, SetDialogId(v), kFill),
+      QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand, SetControlId(v), kFill),
+      QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand, SetFunctionId(v), kFill),
+      QO_CALL(PLUGIN_CONTROL_COMMAND, IPluginControlCommand,
+              SetCommandType(static_cast<tagUI_COMMAND_TYPE>(-v)), kFill),  // any 32-bit value
       QO_CALL(MESSAGE_LIST, IMessageList, AddHead(Other(CONTAINER_MESSAGE, v))),
       QO_CALL(MESSAGE_LIST, IMessageList, AddHead(Other(CONTAINER_MESSAGE, v)), kFill),
       QO_CALL(APPLICATION_EVENT, IApplicationEvent,
