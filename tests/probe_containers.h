@@ -4,25 +4,16 @@
 
 #include "qodata/container_base.h"
 
-class IProbeMain : public IDataContainer {
- public:
-  virtual int Value() = 0;
-
+// The probes' interfaces, told apart by N.
+template <int N>
+class IProbe : public IDataContainer {
  protected:
-  ~IProbeMain() = default;
+  ~IProbe() = default;
 };
-class IProbeSecond : public IDataContainer {
- protected:
-  ~IProbeSecond() = default;
-};
-class IProbeAdded : public IDataContainer {
- protected:
-  ~IProbeAdded() = default;
-};
-class IProbeAddedMain : public IDataContainer {
- protected:
-  ~IProbeAddedMain() = default;
-};
+using IProbeMain = IProbe<0>;
+using IProbeSecond = IProbe<1>;
+using IProbeAdded = IProbe<2>;
+using IProbeAddedMain = IProbe<3>;
 QODATA_INTERFACE_CODE(IProbeMain, CONTAINER_USER_PROFILE);
 QODATA_INTERFACE_CODE(IProbeSecond, CONTAINER_USER_PROFILE_01);
 QODATA_INTERFACE_CODE(IProbeAdded, CONTAINER_BUDDY_PROFILE_01);
@@ -38,7 +29,6 @@ class Probe : public qo::Container<Probe, CONTAINER_USER_PROFILE, IProbeSecond, 
   Probe(const Probe&) = default;
   Probe& operator=(const Probe&) = default;
   ~Probe() override { ++g_probesDestroyed; }
-  int Value() override { return value; }
   int value = 0;
 };
 
