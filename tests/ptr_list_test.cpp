@@ -1,6 +1,7 @@
 // qo::PtrList: the positional pointer list under the user list and the advertisement list.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "qodata/ptr_list.h"
@@ -68,19 +69,15 @@ TEST(PtrList, AddsInsertsAndRemovesKeepingBothDirectionsInStep) {
 TEST(PtrList, FindsByPointerAfterAPositionAndByIndex) {
   int a = 1, b = 2, other = 0;
   List list;
-  EXPECT_EQ(list.Find(nullptr), nullptr);
-  EXPECT_EQ(list.FindIndex(0), nullptr);
+  EXPECT_EQ(std::tuple(list.Find(nullptr), list.FindIndex(0)), std::tuple(nullptr, nullptr));
   POSITION first = list.AddTail(&a);
   list.AddTail(&b);
   POSITION second = list.AddTail(&a);
-  EXPECT_EQ(list.Find(&a), first);
-  EXPECT_EQ(list.Find(&a, first), second);
-  EXPECT_EQ(list.Find(&a, second), nullptr);
-  EXPECT_EQ(list.Find(&other), nullptr);
-  EXPECT_EQ(list.FindIndex(0), first);
-  EXPECT_EQ(list.FindIndex(2), second);
-  EXPECT_EQ(list.FindIndex(3), nullptr);
-  EXPECT_EQ(list.FindIndex(-1), nullptr);
+  EXPECT_EQ(
+      std::tuple(list.Find(&a), list.Find(&a, first), list.Find(&a, second), list.Find(&other)),
+      std::tuple(first, second, nullptr, nullptr));
+  EXPECT_EQ(std::tuple(list.FindIndex(0), list.FindIndex(2), list.FindIndex(3), list.FindIndex(-1)),
+            std::tuple(first, second, nullptr, nullptr));
 }
 
 TEST(PtrList, AppendsAnotherListsPointersAndASelfAppendDoublesOnce) {
