@@ -48,6 +48,11 @@ def copy_sources():
         os.makedirs(os.path.dirname(target), exist_ok=True)
         if not os.path.exists(target) or open(rel, "rb").read() != open(target, "rb").read():
             shutil.copy2(rel, target)
+    wanted = set(filter(None, files))
+    for folder, _, names in os.walk(src):  # files deleted or renamed since the last run go too
+        for name in names:
+            if os.path.relpath(os.path.join(folder, name), src) not in wanted:
+                os.remove(os.path.join(folder, name))
     if tests_from:
         shutil.rmtree(os.path.join(src, "tests"), ignore_errors=True)
         archive = subprocess.run(["git", "archive", tests_from, "tests"], cwd=root,
