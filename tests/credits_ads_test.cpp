@@ -34,8 +34,7 @@ void Put(AdsList& list, const qo::String& image) {
   list.AddTail(NewAds(image));
 }
 
-// The names (provider or image, "null" for a null element) and addresses of a list's
-// elements, walked from the head.
+// The names (provider or image, "null" for a null element) and addresses of a list, in order.
 template <class List>
 std::vector<std::pair<qo::String, const void*>> Walk(List& list) {
   std::vector<std::pair<qo::String, const void*>> walked;
@@ -62,8 +61,7 @@ Texts Names(List& list) {
 int Count(ICreditList& list) { return list.size(); }
 int Count(IAdsList& list) { return list.GetSize(); }
 
-// Assignment (also through operator&) appends copies of the source's elements after the
-// target's own; copy construction and Clone start from an empty list.
+// Assignment (= or &) appends copies after the target's own; copy construction starts empty.
 template <class List>
 void ExpectAssignmentAppendsCopies() {
   List source, target;
@@ -128,10 +126,10 @@ TEST(CreditsAndAdsLists, OwnershipOfTheElementsAndAssignment) {
   list->AddTail(kept);
   EXPECT_EQ(ads->HolderCount(), 1u);
   p = list->GetHeadPosition();
-  EXPECT_EQ(list->GetNext(p), ads);
-  EXPECT_EQ(list->GetNext(p), kept);
-  EXPECT_EQ(list->GetNext(p), nullptr);  // past the tail: null
-  list->Release();                       // destroys "one" (AddressSanitizer sees a leak otherwise)
+  // Past the tail: null.
+  EXPECT_EQ((std::tuple{list->GetNext(p), list->GetNext(p), list->GetNext(p)}),
+            std::tuple(ads, kept, nullptr));
+  list->Release();  // destroys "one" (AddressSanitizer sees a leak otherwise)
   EXPECT_EQ(kept->HolderCount(), 1u);
   kept->Release();
 

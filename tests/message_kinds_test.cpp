@@ -1,5 +1,4 @@
-// Inbox, outbox and system messages: their constructors, their own assignments, the outbox
-// message's own status, what Clone and Copy carry, and the system message's parameters.
+// Inbox, outbox and system messages: constructors, assignments, Clone and Copy, parameters.
 #include "qodata/message_kinds.h"
 
 #include <gtest/gtest.h>
@@ -49,8 +48,7 @@ TEST(InboxMessage, FilesNoRecipientAndCopiesTheMessageProperOnly) {
                        target.getChargingOption(), target.getWalletUserKey(), target.HolderCount()),
             std::tuple(1, 8, -1, String(), 2u));
 
-  // Copy construction takes the same part only; the attachments are copies of their own. (Its
-  // Clone and Copy are the plain message's: the outbox case.)
+  // Copy construction takes the same part only, with an attachment of its own.
   CInboxMessage copied(target);
   EXPECT_EQ(std::tuple(copied.getRecipientCount(Medium(9)), copied.getStatus()), std::tuple(0, 0));
   source.getAttachment()->SetAttachment(u"other.png");
@@ -118,8 +116,7 @@ TEST(SystemMessage, DefaultsParameterOverloadsAndTheResponseThatOnlyCopyConstruc
 
   std::uint32_t response = 0, otherResponse = 0;
   m.SetUserResponse(response);
-  // The copy constructor copies everything (the fields: copies_test.cpp), the response address
-  // included.
+  // The copy constructor copies everything, the response address included.
   EXPECT_EQ(CSystemMessage(m).GetUserResponse(), &response);
 
   // Assignment copies the fields but keeps the target's response and holders.

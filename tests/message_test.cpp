@@ -1,5 +1,4 @@
-// The plain message: its starting state, the recipient lists, the attachment and buddy-profile
-// copies it owns, and what assignment does (copies and clones: copies_test.cpp).
+// The plain message: recipient lists, owned attachment and buddy-profile copies, assignment.
 #include "qodata/message.h"
 
 #include <gtest/gtest.h>
@@ -32,10 +31,10 @@ TEST(Message, RecipientsAreFiledUnderTheMessagesMediumByItsLow16Bits) {
   EXPECT_EQ(message.getSendMedium(), 3);
   EXPECT_EQ(message.getRecipient(), u"a");
   EXPECT_EQ(*message.getRecipient(Medium(3)), (StringList{u"a", u"b", u"A", u""}));
-  EXPECT_EQ(message.getRecipient(Medium(5)), nullptr);
-  EXPECT_EQ(message.getRecipientCount(Medium(5)), 0);
-  EXPECT_EQ(message.getRecipient(Medium(0x10003)), message.getRecipient(Medium(3)));
-  EXPECT_EQ(message.getRecipientCount(Medium(0x10003)), 4);
+  EXPECT_EQ(
+      std::tuple(message.getRecipient(Medium(5)), message.getRecipientCount(Medium(5)),
+                 message.getRecipient(Medium(0x10003)), message.getRecipientCount(Medium(0x10003))),
+      std::tuple(nullptr, 0, message.getRecipient(Medium(3)), 4));
 
   // Clearing drops the lists but keeps principal and medium.
   message.setRecipient(u"zed");
@@ -52,8 +51,7 @@ TEST(Message, RecipientsAreFiledUnderTheMessagesMediumByItsLow16Bits) {
   EXPECT_EQ(high.getSendMedium(), 0x10000);
   EXPECT_EQ(high.getRecipientCount(Medium(0)), 2);
 
-  // Our choice: setSendMedium stores its medium, so the next recipient is filed under it and
-  // does not become the principal recipient.
+  // Our choice: setSendMedium stores its medium; the next recipient is filed under it only.
   CMessage stored;
   stored.setRecipient(u"principal");
   stored.setSendMedium(Medium(8));
@@ -72,8 +70,8 @@ TEST(Message, StartsEmptyAndOwnsItsAttachmentAndACopyOfTheBuddyProfile) {
   message.setAttachment(u"a.txt", static_cast<tagATTACHMENT_TYPE>(1));
   CMessageAttachment* first = message.getAttachment();
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(message.getAttachmentInterface(), static_cast<IMessageAttachment*>(first));
-  EXPECT_EQ(first->HolderCount(), 1u);
+  EXPECT_EQ(std::tuple(message.getAttachmentInterface(), first->HolderCount()),
+            std::tuple(static_cast<IMessageAttachment*>(first), 1u));
   message.setAttachment(u"b.txt", static_cast<tagATTACHMENT_TYPE>(2));
   EXPECT_EQ(message.getAttachmentInterface()->getAttachment(), u"b.txt");
   message.removeAttachment();
@@ -102,8 +100,7 @@ TEST(Message, StartsEmptyAndOwnsItsAttachmentAndACopyOfTheBuddyProfile) {
 
   // Our choice: a null profile drops the held copy instead of failing.
   message.SetBuddyProfile(nullptr, Medium(2));
-  EXPECT_EQ(message.GetBuddyProfile(), nullptr);
-  EXPECT_EQ(message.getSendMedium(), 2);
+  EXPECT_EQ(std::tuple(message.GetBuddyProfile(), message.getSendMedium()), std::tuple(nullptr, 2));
   buddy->Release();
 }
 
@@ -125,8 +122,7 @@ TEST(Message, AssignmentIsDeepWithOneHolderAndReplacesTheLists) {
   source.SetBuddyProfile(buddy, Medium(3));
   buddy->Release();
 
-  // Our choice: assignment replaces the target's lists as a whole, carries the status time
-  // with the status, and leaves the target a single holder.
+  // Our choice: assignment replaces lists whole, carries the status time, leaves one holder.
   CMessage assigned;
   assigned.AddRef();
   assigned.addRecipient(u"stale", Medium(11));
@@ -141,9 +137,9 @@ TEST(Message, AssignmentIsDeepWithOneHolderAndReplacesTheLists) {
 
   // An empty source leaves no attachment, buddy profile or list behind; self-assignment keeps all.
   assigned = CMessage();
-  EXPECT_EQ(assigned.getAttachment(), nullptr);
-  EXPECT_EQ(assigned.GetBuddyProfile(), nullptr);
-  EXPECT_EQ(assigned.getRecipient(Medium(3)), nullptr);
+  EXPECT_EQ(std::tuple(assigned.getAttachment(), assigned.GetBuddyProfile(),
+                       assigned.getRecipient(Medium(3))),
+            std::tuple(nullptr, nullptr, nullptr));
   CMessage& same = source;
   source = same;
   EXPECT_EQ(source.fields(), filled);

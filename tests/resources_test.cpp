@@ -156,6 +156,14 @@ TEST(ResourceLanguage, NeutralThenTheUsersLanguageThenEnglishThenTheFirstWhateve
     EXPECT_EQ(widths(), found) << (lang ? lang : "") << " " << set;
   }
   SetResourceLanguage(0);
+  // Its last resource, init data of dialog 403, has no bytes: it loads as null.
+  ResourceHandle empty = FindResource(module.handle, 403, kResourceTypeDialogInit);
+  ASSERT_NE(empty, nullptr);
+  CPluginWindowElement window;
+  window.SetDialogID(403);
+  EXPECT_EQ((std::tuple{SizeofResource(module.handle, empty), LoadResource(module.handle, empty),
+                        window.LoadResource(module.handle), window.GetDialogInit()}),
+            std::tuple(0u, nullptr, 1, nullptr));
 
   // Among entries of the user's primary language the lowest id wins, in any order.
   EXPECT_TRUE(PreferResourceLanguage(0x0807, 0x0C07, 0x1007));
@@ -169,18 +177,6 @@ TEST(ResourceLanguage, NeutralThenTheUsersLanguageThenEnglishThenTheFirstWhateve
   for (const auto& [name, id] : kNames) {
     EXPECT_EQ(LanguageOfLocaleName(name), id) << (name ? name : "null");
   }
-}
-
-TEST(ResourceModule, AResourceWithoutBytesLoadsAsNull) {
-  Module module("languages.res");  // its last resource, init data of dialog 403, is empty
-  ResourceHandle empty = FindResource(module.handle, 403, kResourceTypeDialogInit);
-  ASSERT_NE(empty, nullptr);
-  EXPECT_EQ(SizeofResource(module.handle, empty), 0u);
-  EXPECT_EQ(LoadResource(module.handle, empty), nullptr);
-  CPluginWindowElement window;
-  window.SetDialogID(403);
-  EXPECT_EQ(window.LoadResource(module.handle), 1);
-  EXPECT_EQ(window.GetDialogInit(), nullptr);
 }
 
 #ifndef _WIN32
@@ -230,19 +226,15 @@ TEST(ResourceModule, CutAndHostileFilesAreRefused) {
   EXPECT_FALSE(LoadAndTouch(Bytes(valid.begin(), valid.end() - 2)));  // into the last data
 
   constexpr std::size_t second = 32;  // the header after the leading empty entry
-  const struct {
-    std::size_t at;
-    std::uint32_t value;
-    const char* what;
-  } kHostile[] = {
+  const std::tuple<std::size_t, std::uint32_t, const char*> kHostile[] = {
       {second, 0xFFFFFFFFu, "DataSize far past the end"},
       {second, 0xFFFFFFF0u, "DataSize close to overflowing an offset"},
       {second + 4, 0xFFFFFFFCu, "HeaderSize past the end"},
       {second + 4, 8, "HeaderSize too small for its own fields"},
       {second + 4, 0x22, "HeaderSize not a multiple of a DWORD"},
   };
-  for (const auto& row : kHostile)
-    EXPECT_FALSE(LoadAndTouch(With32(valid, row.at, row.value))) << row.what;
+  for (const auto& [at, value, what] : kHostile)
+    EXPECT_FALSE(LoadAndTouch(With32(valid, at, value))) << what;
 
   // A text name that runs to the end of the file without its terminator.
   Bytes bytes =
@@ -253,14 +245,12 @@ TEST(ResourceModule, CutAndHostileFilesAreRefused) {
   EXPECT_FALSE(
       LoadAndTouch(With32(Bytes(valid.begin(), valid.begin() + second + 8), second + 4, 4)));
 
-  // A file whose first entry is not the empty one is no resource file; the empty entry alone is
-  // a valid module without resources.
+  // Without the leading empty entry no resource file; the empty entry alone a module.
   EXPECT_FALSE(LoadAndTouch(Bytes(valid.begin() + second, valid.end())));
   EXPECT_TRUE(LoadAndTouch(Bytes(valid.begin(), valid.begin() + second)));
 }
 
-// A bitmap header size is a whole DWORD: one with its top byte set still fits a large resource,
-// one whose second byte puts it past a small resource does not.
+// A bitmap header size is a whole DWORD: its top byte and its second byte count.
 TEST(ResourceModule, BitmapHeaderSizeIsReadWhole) {
   const Bytes empty = With32(With32(With32(Bytes(32, 0), 4, 32), 8, 0xFFFF), 12, 0xFFFF);
   for (auto [size, header, loads] :

@@ -37,8 +37,7 @@ qo::StringList List(IWebRequest& r, Lister lister) {
   return list;
 }
 
-// GetPartData's answer, type, flags, length and bytes; the buffer is the caller's and freed
-// here. Values it does not write keep the mark 42 (bytes {42}: the buffer pointer untouched).
+// GetPartData's answer, type, flags, length and bytes (the caller's buffer); unwritten: 42.
 auto ReadPart(IWebRequest& r, const qo::String& name) {
   std::uint32_t type = 42, flags = 42, length = 42;
   std::uint8_t mark = 42;
@@ -97,8 +96,8 @@ TEST(WebRequest, BodyKeepsATrailingZeroAndPartsParametersAndHeadersAreCaseSensit
   EXPECT_EQ(Get(request, kPartValue, u"file"), Found(1, u"again.txt"));
   request.AddPart(u"other", u"");
   EXPECT_EQ(List(request, &IWebRequest::GetPartNames), (qo::StringList{u"file", u"other"}));
-  EXPECT_EQ(request.RemovePart(u"file"), 1);
-  EXPECT_EQ(request.RemovePart(u"file"), 0);
+  EXPECT_EQ((std::tuple{request.RemovePart(u"file"), request.RemovePart(u"file")}),
+            std::tuple(1, 0));
   EXPECT_EQ(ReadPart(request, u"file"), std::tuple(0, 42u, 42u, 42u, Bytes{42}));  // unwritten
   EXPECT_EQ(Get(request, kPartValue, u"file"), Found(0, u"untouched"));
 
@@ -108,8 +107,8 @@ TEST(WebRequest, BodyKeepsATrailingZeroAndPartsParametersAndHeadersAreCaseSensit
   EXPECT_EQ(Get(request, kParameter, u"Q"), Found(0, u"untouched"));
   EXPECT_EQ(Get(request, kParameter, u"q"), Found(1, u"2"));
   EXPECT_EQ(List(request, &IWebRequest::GetParameterNames), (qo::StringList{u"page", u"q"}));
-  EXPECT_EQ(request.RemoveParameter(u"q"), 1);
-  EXPECT_EQ(request.RemoveParameter(u"q"), 0);
+  EXPECT_EQ((std::tuple{request.RemoveParameter(u"q"), request.RemoveParameter(u"q")}),
+            std::tuple(1, 0));
   EXPECT_EQ(List(request, &IWebRequest::GetParameterNames), (qo::StringList{u"page"}));
 
   EXPECT_EQ(List(request, &IWebRequest::GetHeaders), qo::StringList());
