@@ -70,7 +70,6 @@ TEST(XmppConnProperties, DefaultsOneServerAndCompareIgnoringCaseInTheThreeTexts)
       [](Xmpp& p) { p.SetResource(u"Work"); },
       [](Xmpp& p) { p.SetPort(5222); },
       [](Xmpp& p) { p.SetServer(u"other.example.org"); },
-      [](Xmpp& p) { p.SetBoshServer(u"bosh.example.org"); },
       [](Xmpp& p) { p.SetTimeout(1); },
       [](Xmpp& p) { p.SetSLLWarningIgnored(1); },
       [](Xmpp& p) { p.SetPlainTextAllowed(2); },  // not a bool

@@ -133,23 +133,17 @@ TEST(CreditsAndAdsLists, OwnershipOfTheElementsAndAssignment) {
   EXPECT_EQ(kept->HolderCount(), 1u);
   kept->Release();
 
-  // The object list destroys its elements outright; one taken off passes to the caller.
+  // The object list destroys its elements outright (its positional operations: ptr_list_test).
   CAdsList objects;
   CAds* shared = NewAds(u"b");
   shared->AddRef();  // destroyed outright all the same
   objects.AddTail(shared);
   objects.AddHead(NewAds(u"a"));
-  objects.InsertAfter(objects.GetTailPosition(), NewAds(u"c"));
-  EXPECT_EQ(Names(objects), (Texts{u"a", u"b", u"c"}));
-  EXPECT_EQ(objects.Find(shared), objects.FindIndex(1));
-  CAds* removed = objects.RemoveHead();
-  EXPECT_EQ(removed->GetImagePath(), u"a");
-  delete removed;
   CAdsList source;
   source.AddTail(NewAds(u"x"));
   source.AddTail(nullptr);
   objects = source;  // null stays null; the copy has every value and one holder
-  EXPECT_EQ(Names(objects), (Texts{u"b", u"c", u"x", u"null"}));
+  EXPECT_EQ(Names(objects), (Texts{u"a", u"b", u"x", u"null"}));
   CAds* copied = objects.GetAt(objects.FindIndex(2));
   EXPECT_EQ(std::tuple(Values(*copied), copied->HolderCount()),
             std::tuple(Values(*source.GetHead()), 1u));

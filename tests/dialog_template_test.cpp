@@ -1,5 +1,4 @@
-// The dialog-template reader on templates built byte by byte: both forms field by field, the
-// ordinal and text forms, refusal of every cut-off template, and dialog units to pixels.
+// The dialog-template reader on templates built byte by byte, and dialog units to pixels.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -34,8 +33,7 @@ struct Bytes {
   }
 };
 
-// A classic template: menu by ordinal, class by text, a font, and two items: a button whose
-// caption is an ordinal (an icon) with creation data, and a text-named class.
+// A classic template with a font: an icon button with creation data, and a text-named class.
 std::vector<std::uint8_t> Classic() {
   Bytes b;
   b.D(0x80C80040).D(0x10).W(2).W(1).W(2).W(200).W(100);  // style, items, place and size
@@ -92,13 +90,11 @@ TEST(DialogTemplate, ReadsBothFormsFieldByField) {
   EXPECT_EQ(ClassName({Kind::kOrdinal, 0x86, u""}), u"#134");
 }
 
-// Every cut of a template is refused and says where; copies of exactly the cut size let
-// AddressSanitizer see any read past them.
+// Every cut of a template (a copy of exactly its size) is refused and says where.
 TEST(DialogTemplate, RefusesEveryTruncatedTemplate) {
   for (const std::vector<std::uint8_t>& whole : {Classic(), Extended()}) {
     for (std::size_t size = 0; size < whole.size(); ++size) {
-      const std::vector<std::uint8_t> cut(whole.begin(),
-                                          whole.begin() + static_cast<std::ptrdiff_t>(size));
+      const std::vector<std::uint8_t> cut(whole.data(), whole.data() + size);
       std::string error;
       EXPECT_FALSE(ReadDialogTemplate(cut.data(), cut.size(), &error)) << size;
       EXPECT_NE(error.find("runs past the end of the template (byte "), std::string::npos) << error;

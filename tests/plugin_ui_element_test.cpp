@@ -1,5 +1,4 @@
-// UI elements (two interfaces on one holder count) and UI element actions (owned copies of an
-// element and of a data source, and the rules of their assignment).
+// UI elements (two views) and UI element actions (owned copies of an element and a data source).
 #include "qodata/plugin_ui_element.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +42,7 @@ class OddSource : public CQoDataSource {
 
 CPluginUIElement* ClassOf(IDataContainer* view) { return dynamic_cast<CPluginUIElement*>(view); }
 
-// The second view's code leads to the first view of the same element (the shared holder count
-// of such views: the contract test).
+// The second view's code leads to the first view of the same element, on one holder count.
 TEST(PluginUIElement, TheSecondViewLeadsToTheFirst) {
   auto* second = static_cast<IPluginUIElement2*>(qo::MakeContainer(CONTAINER_PLUGIN_UI_ELEMENT2));
   CPluginUIElement* element = ClassOf(second);

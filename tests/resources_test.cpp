@@ -146,8 +146,7 @@ TEST(ResourceLanguage, NeutralThenTheUsersLanguageThenEnglishThenTheFirstWhateve
     }
     SetResourceLanguage(set);
 #ifdef _WIN32
-    // Windows reads no locale variables: without a set language FindResourceW chooses, here
-    // for English (United States), Wine's language under scripts/windows.sh.
+    // Windows reads no locale variables: unset, FindResourceW picks Wine's English (US).
     if (set == 0) {
       EXPECT_EQ(widths(), (std::vector<int>{109, 100, 107}));
       continue;
@@ -180,8 +179,7 @@ TEST(ResourceLanguage, NeutralThenTheUsersLanguageThenEnglishThenTheFirstWhateve
 }
 
 #ifndef _WIN32
-// The Linux .res reader on cut and corrupted copies of a fixture (random corruption is the fuzz
-// target's): it refuses them or reads only inside their bytes (AddressSanitizer sees the rest).
+// The Linux .res reader refuses cut and corrupted copies or reads only inside their bytes.
 using Bytes = std::vector<std::uint8_t>;
 
 // Loads the bytes (a vector of exactly their size) and reads every resource and bitmap found.
