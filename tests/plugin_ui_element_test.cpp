@@ -139,10 +139,9 @@ TEST(PluginUIElementAction, AssignmentCopiesWhatTheSourceHoldsAndKeepsTheRest) {
   // The source has neither element nor data: the target keeps its own, takes the event.
   CPluginUIElementAction empty;
   CPluginUIElementAction target(full);
-  const auto targetHeld = std::tuple(target.GetPluginElement(), target.GetData());
-  EXPECT_EQ(&(target = empty), &target);
-  EXPECT_EQ(target.GetPluginEvent(), 0);
-  EXPECT_EQ(std::tuple(target.GetPluginElement(), target.GetData()), targetHeld);
+  const auto held = std::tuple(PluginEvent{}, target.GetPluginElement(), target.GetData());
+  target = empty;
+  EXPECT_EQ(std::tuple(target.GetPluginEvent(), target.GetPluginElement(), target.GetData()), held);
 
   // The source has both: the target takes copies of its own (their values: the copies test).
   empty = full;
