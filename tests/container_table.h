@@ -40,6 +40,26 @@ I* View(IDataContainer* container) {
 // The keys the tests fill maps that a caller cannot enumerate with.
 inline const qo::StringList kKeys = {u"k1", u"k2", u"a key long enough to allocate", u"new"};
 
+// The values of the classes that keep no field record, read through their getters.
+inline auto Fields(IPluginInfo& i) {
+  return std::tuple(i.GetAuthor(), i.GetCopyRight(), i.GetVersion(), i.GetStatus(),
+                    i.GetDescription(), i.GetPluginPath(), i.GetPluginType(), i.GetLoadOption(),
+                    i.GetBrandKey(), i.GetPluginId());
+}
+inline auto Fields(IPluginUIElement& e) {
+  auto* more = View<IPluginUIElement2>(&e);
+  return std::tuple(e.GetLocation(), e.GetLabel(), e.GetCommandId(), e.GetImage(),
+                    e.GetImageHandle(), e.GetPluginId(), e.GetEventGUID(), e.IsEnabled(),
+                    e.IsVisible(), e.GetUiFilter(), more->GetPUiKey(), more->GetControlType(),
+                    more->GetControlState());
+}
+inline auto Fields(IPluginEventData& e) { return std::tuple(e.GetEventId(), e.GetData()); }
+inline auto Fields(ITransport& t) {
+  return std::tuple(t.GetTransportNumber1(), t.GetTransportText1(), t.GetTransportText2(),
+                    t.GetTransportText3(), t.GetTransportNumber2(), t.GetTransportNumber3(),
+                    t.GetTransportNumber4(), t.GetTransportNumber5(), t.GetTransportNumber6());
+}
+
 // Everything a container holds, taken at construction: field records, held containers (compared
 // in turn), list and map entries. Matches(other): a copy, or the same one later, holds it all.
 class Snapshot {
@@ -92,6 +112,12 @@ class Snapshot {
         }(),
         ...);
   }
+  template <class... I>
+  void Getters(IDataContainer* c) {
+    ((View<I>(c) != nullptr ? Same(c, [](IDataContainer* x) { return Fields(*View<I>(x)); })
+                            : void()),
+     ...);
+  }
   void Take(IDataContainer* c);
 
   bool present_;
@@ -113,6 +139,7 @@ inline void Snapshot::Take(IDataContainer* c) {
           CPluginWindowElement, CPluginWindowControl, CPluginControlCommand, PluginEventData,
           CQoDataSource, CWebRequest, CGenericEvent, CApplicationEvent, CQoDataCollection,
           CGenericData, CTransport>(c);
+  Getters<IPluginInfo, IPluginUIElement, IPluginEventData, ITransport>(c);
   if (View<IMessage>(c) != nullptr) {
     Held(c, [](IDataContainer* x) { return View<IMessage>(x)->getAttachmentInterface(); });
     Held(c, [](IDataContainer* x) { return View<IMessage_01>(x)->GetBuddyProfile(); });

@@ -1,32 +1,19 @@
-// The plug-in classes without a field record, which the copies test cannot compare: the
-// description, UI element and event data. Our starting values, every field kept as set, and
-// copies that carry every field (a borrowed pointer unchanged) and stay apart from the source.
+// The plug-in classes without a field record: the description, UI element and event data. Our
+// starting values, every field kept as set, and copies that carry every field (a borrowed
+// pointer unchanged) and stay apart from the source; the shared table fills one field each.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <tuple>
 
+#include "container_table.h"
 #include "framework/catalogue.h"
-#include "qodata/plugin_event_data.h"
-#include "qodata/plugin_info.h"
-#include "qodata/plugin_ui_element.h"
 
 namespace {
 
 using qo::String;
 
-auto Fields(IPluginInfo& i) {
-  return std::tuple(i.GetAuthor(), i.GetCopyRight(), i.GetVersion(), i.GetStatus(),
-                    i.GetDescription(), i.GetPluginPath(), i.GetPluginType(), i.GetLoadOption(),
-                    i.GetBrandKey(), i.GetPluginId());
-}
-auto Fields(CPluginUIElement& e) {
-  return std::tuple(e.GetLocation(), e.GetLabel(), e.GetCommandId(), e.GetImage(),
-                    e.GetImageHandle(), e.GetPluginId(), e.GetEventGUID(), e.IsEnabled(),
-                    e.IsVisible(), e.GetUiFilter(), e.GetPUiKey(), e.GetControlType(),
-                    e.GetControlState());
-}
-auto Fields(IPluginEventData& e) { return std::tuple(e.GetEventId(), e.GetData()); }
+using qo::test::Fields;
 
 // A clone and an assignment onto a target of other values give back `filled`; the clone is an
 // object of its own.

@@ -4,18 +4,14 @@
 #include <climits>
 #include <tuple>
 
-#include "contacts/transport.h"
+#include "container_table.h"
 #include "framework/catalogue.h"
 
 namespace {
 
 using qo::String;
 
-auto Values(ITransport& t) {
-  return std::tuple(t.GetTransportNumber1(), t.GetTransportText1(), t.GetTransportText2(),
-                    t.GetTransportText3(), t.GetTransportNumber2(), t.GetTransportNumber3(),
-                    t.GetTransportNumber4(), t.GetTransportNumber5(), t.GetTransportNumber6());
-}
+auto Values(ITransport& t) { return qo::test::Fields(t); }
 
 TEST(Transport, StartValuesSignedValuesKeptBitForBitAndCloneCopiesAllNine) {
   auto* source = static_cast<ITransport*>(qo::MakeContainer(CONTAINER_TRANSPORT));
