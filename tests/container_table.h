@@ -106,8 +106,7 @@ class Snapshot {
   void Records(IDataContainer* c) {
     (
         [&] {
-          if (dynamic_cast<T*>(c) == nullptr) return;
-          if constexpr (requires(T & x) { x.fields(); })
+          if (dynamic_cast<T*>(c) != nullptr)  // every class listed has a record: no silent skip
             Same(c, [](IDataContainer* x) { return dynamic_cast<T*>(x)->fields(); });
         }(),
         ...);
@@ -135,11 +134,9 @@ inline void Snapshot::Take(IDataContainer* c) {
     Records<CUserProfile>(c);
   }
   Records<CMessage, CSystemMessage, CMessageAttachment, CConnectionProperties, CXMPPConnProperties,
-          CCagTokens, CCredit, CAds, CPluginInfo, CPluginUIElement, CPluginUIElementAction,
-          CPluginWindowElement, CPluginWindowControl, CPluginControlCommand, PluginEventData,
-          CQoDataSource, CWebRequest, CGenericEvent, CApplicationEvent, CQoDataCollection,
-          CGenericData, CTransport>(c);
-  Getters<IPluginInfo, IPluginUIElement, IPluginEventData, ITransport>(c);
+          CCagTokens, CCredit, CAds, CPluginWindowElement, CPluginWindowControl,
+          CPluginControlCommand, CWebRequest, CGenericEvent, CApplicationEvent>(c);
+  Getters<IPluginInfo, IPluginUIElement, IPluginEventData, ITransport>(c);  // no public record
   if (View<IMessage>(c) != nullptr) {
     Held(c, [](IDataContainer* x) { return View<IMessage>(x)->getAttachmentInterface(); });
     Held(c, [](IDataContainer* x) { return View<IMessage_01>(x)->GetBuddyProfile(); });

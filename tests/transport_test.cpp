@@ -11,11 +11,11 @@ namespace {
 
 using qo::String;
 
-auto Values(ITransport& t) { return qo::test::Fields(t); }
+using qo::test::Fields;
 
 TEST(Transport, StartValuesSignedValuesKeptBitForBitAndCloneCopiesAllNine) {
   auto* source = static_cast<ITransport*>(qo::MakeContainer(CONTAINER_TRANSPORT));
-  EXPECT_EQ(Values(*source), std::tuple(0, String(), String(), String(), 1, 1, 0, 0, 0));
+  EXPECT_EQ(Fields(*source), std::tuple(0, String(), String(), String(), 1, 1, 0, 0, 0));
   // Our decision: the numbers are signed and kept bit for bit, extremes included.
   source->SetTransportNumber1(INT_MIN);
   source->SetTransportNumber2(-1);
@@ -28,10 +28,10 @@ TEST(Transport, StartValuesSignedValuesKeptBitForBitAndCloneCopiesAllNine) {
   source->SetTransportText3(u"three \u00e9");
   const auto given = std::tuple(INT_MIN, String(u"one"), String(u"two"), String(u"three \u00e9"),
                                 -1, 0, INT_MAX, 5, -6);
-  EXPECT_EQ(Values(*source), given);
+  EXPECT_EQ(Fields(*source), given);
 
   auto* clone = static_cast<ITransport*>(source->Clone());
-  EXPECT_EQ(Values(*clone), given);
+  EXPECT_EQ(Fields(*clone), given);
   clone->Release();
   source->Release();
 }
